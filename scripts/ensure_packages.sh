@@ -1,0 +1,25 @@
+# Sourced by run.sh, test.sh and .ci/run: installs the Debian packages a task needs when
+# any of them is missing (through sudo when not root). Needs only bash and apt-get.
+
+facetry_packages_build=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev
+                        libbenchmark-dev libjpeg62-turbo-dev)
+facetry_packages_fuzz=(clang libclang-rt-14-dev)
+
+ensure_packages() {
+  local missing=() group pkg list
+  for group in "$@"; do
+    list="facetry_packages_${group}[@]"
+    for pkg in "${!list}"; do
+      if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$pkg")
+      fi
+    done
+  done
+  ((${#missing[@]} == 0)) && return 0
+  echo "Installing missing packages: ${missing[*]}"
+  local sudo=()
+  if [[ $(id -u) -ne 0 ]]; then sudo=(sudo); fi
+  "${sudo[@]}" apt-get update -q
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends \
+    "${missing[@]}"
+}
