@@ -54,7 +54,10 @@ class NativeReader {
     if (count < 2) return;
     for (int i = 1; i <= count - 1 && !in_.atEnd(); ++i) {
       MaterialEntry& entry = scene_.MaterialList[static_cast<std::size_t>(i)];
-      if (!in_.tryRead(entry)) break;
+      if (!in_.tryRead(entry)) {
+        endOfFile();
+        break;
+      }
       const std::string file = entry.str();
       if (!fileExists(file)) {
         entry.length = 0;
@@ -71,10 +74,10 @@ class NativeReader {
 
   void readFaces() {
     std::int32_t count = 0;
-    if (!in_.tryRead(count)) return;
+    if (ended_ || !in_.tryRead(count)) return endOfFile();
     for (std::int32_t j = 0; j < count && !in_.atEnd(); ++j) {
       Face record;
-      if (!in_.tryRead(record)) return;
+      if (!in_.tryRead(record)) return endOfFile();
       checkFace(record, j);
       // A full table reads the rest of the section without adding it, so that the
       // objects after it are still found.
@@ -90,11 +93,11 @@ class NativeReader {
 
   void readObjects() {
     std::int32_t count = 0;
-    if (!in_.tryRead(count)) return;
+    if (ended_ || !in_.tryRead(count)) return endOfFile();
     std::int32_t next_first = 0;  // file-relative first face of the next object
     for (std::int32_t j = 0; j < count && !in_.atEnd(); ++j) {
       ModelObject record;
-      if (!in_.tryRead(record)) return;
+      if (!in_.tryRead(record)) return endOfFile();
       if (record.first == next_first && record.last == next_first - 1) continue;  // empty
       if (record.first != next_first || record.last < record.first ||
           record.last >= faces_read_) {
@@ -112,6 +115,9 @@ class NativeReader {
       scene_.ObjectTable[static_cast<std::size_t>(k)] = record;
     }
   }
+
+  // True when the file ended inside a section, so that nothing after it is read.
+  bool ended() const { return ended_ || in_.atEnd(); }
 
   // Faces after the last object read stay in the open object.
   void finishFacesAndObjects() {
@@ -131,7 +137,7 @@ class NativeReader {
 
   void readSurfaces() {
     std::int32_t count = 0;
-    if (!in_.tryRead(count)) return;
+    if (ended_ || !in_.tryRead(count)) return;
     if (count < 0 || count > kSurfaceSlots - 1) {
       throw RangeError(in_.name() + ": the surface count " + std::to_string(count) +
                        " is outside 0..100");
@@ -168,12 +174,17 @@ class NativeReader {
     }
   }
 
+  // A section cut short ends the file: the bytes left are part of a record, not the start
+  // of the next section.
+  void endOfFile() { ended_ = true; }
+
   Scene& scene_;
   Host& host_;
   ByteReader& in_;
   TextureStore* textures_;
   const int base_;
   int faces_read_ = 0;
+  bool ended_ = false;
 };
 
 }  // namespace
@@ -239,7 +250,7 @@ bool ophaal(Scene& scene, Host& host, const std::string& path, bool replace,
     throw;
   }
   reader.finishFacesAndObjects();
-  if (!in.atEnd()) reader.readSurfaces();
+  if (!reader.ended()) reader.readSurfaces();
   return true;
 }
 

@@ -134,7 +134,7 @@ Point3 faceNormal(const Point3& p0, const Point3& p1, const Point3& p2, double l
   Real len = length(n);
   if (len == 0) len = 1;
   const Point3 result = narrow(n * (Real{length_wanted} / len));
-  if (false) {
+  if (result.x == 0 && result.y == 0 && result.z == 0) {
     return {static_cast<float>(length_wanted), 0, 0};
   }
   return result;

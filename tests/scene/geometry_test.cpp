@@ -277,15 +277,17 @@ TEST(FaceHit, RowsTruncateTowardZeroAndStopAtTheCorners) {
 }
 
 TEST(FaceHit, CornerOrderDoesNotMatter) {
-  Face face = faceSeenIn(1);
+  // Three distinct rows: (column, row) = (0, 0), (20, 10), (4, 40).
+  const FaceCorner corners[3] = {cornerAt(0, 0, 0), cornerAt(20, 10, 0), cornerAt(4, 40, 0)};
   int order[3] = {0, 1, 2};
-  const Face original = face;
   do {
-    for (int i = 0; i < 3; ++i) face.corners[i] = original.corners[order[i]];
-    EXPECT_TRUE(faceHitInView(1, face, 20, 6));
-    EXPECT_FALSE(faceHitInView(1, face, 20, 7));
-    EXPECT_TRUE(faceHitInView(1, face, 30, 4.5));  // span 0..3 at row 30 (7.5 truncated)
-    EXPECT_FALSE(faceHitInView(1, face, 30, 5));
+    Face face;
+    for (int i = 0; i < 3; ++i) face.corners[i] = corners[order[i]];
+    EXPECT_TRUE(faceHitInView(1, face, 5, 11));  // span 0..10 at row 5
+    EXPECT_FALSE(faceHitInView(1, face, 5, 12));
+    EXPECT_TRUE(faceHitInView(1, face, 20, 16));  // span 2..15 at row 20
+    EXPECT_FALSE(faceHitInView(1, face, 20, 17));
+    EXPECT_FALSE(faceHitInView(1, face, 20, 0));
   } while (std::next_permutation(order, order + 3));
 }
 
@@ -303,20 +305,31 @@ TEST(FaceHit, HugeCoordinatesNeitherOverflowNorPassSilently) {
   EXPECT_THROW(faceHitInView(1, faceSeenIn(1), kNaN, 0), RangeError);
 }
 
-TEST(PointInTriangle, HalfUnitToleranceAlongX) {
-  const Point3 a = pt(0, 0, 0), b = pt(10, 0, 0), c = pt(0, 10, 0);
-  const Point3 corners[3] = {a, b, c};
-  int order[3] = {0, 1, 2};
+TEST(PointInTriangle, HalfUnitToleranceAlongXInAnyCornerOrder) {
+  const Point3 right[3] = {pt(0, 0, 0), pt(10, 0, 0), pt(0, 10, 0)};
+  const Point3 slanted[3] = {pt(0, 0, 0), pt(20, 10, 0), pt(4, 40, 0)};
+  int o[3] = {0, 1, 2};
   do {
-    const Point3 &t0 = corners[order[0]], &t1 = corners[order[1]], &t2 = corners[order[2]];
-    EXPECT_TRUE(pointInTriangleXY(t0, t1, t2, -0.4, 5));
-    EXPECT_FALSE(pointInTriangleXY(t0, t1, t2, -0.6, 5));
-    EXPECT_TRUE(pointInTriangleXY(t0, t1, t2, 5.4, 5));  // right edge is at x = 5
-    EXPECT_FALSE(pointInTriangleXY(t0, t1, t2, 5.6, 5));
-    EXPECT_TRUE(pointInTriangleXY(t0, t1, t2, 10.5, 0));  // the middle corner's row
-    EXPECT_FALSE(pointInTriangleXY(t0, t1, t2, 0, 10.01));
-    EXPECT_FALSE(pointInTriangleXY(t0, t1, t2, 0, -0.01));
-  } while (std::next_permutation(order, order + 3));
+    const auto in_right = [&](double x, double y) {
+      return pointInTriangleXY(right[o[0]], right[o[1]], right[o[2]], x, y);
+    };
+    EXPECT_TRUE(in_right(-0.4, 5));
+    EXPECT_FALSE(in_right(-0.6, 5));
+    EXPECT_TRUE(in_right(5.4, 5));  // the right edge is at x = 5 on this row
+    EXPECT_FALSE(in_right(5.6, 5));
+    EXPECT_TRUE(in_right(10.5, 0));  // the middle corner's row
+    EXPECT_FALSE(in_right(0, 10.01));
+    EXPECT_FALSE(in_right(0, -0.01));
+    const auto in_slanted = [&](double x, double y) {
+      return pointInTriangleXY(slanted[o[0]], slanted[o[1]], slanted[o[2]], x, y);
+    };
+    EXPECT_TRUE(in_slanted(15.1, 20));  // spans 2 .. 14.67 at y = 20
+    EXPECT_FALSE(in_slanted(15.2, 20));
+    EXPECT_TRUE(in_slanted(1.6, 20));
+    EXPECT_FALSE(in_slanted(1.4, 20));
+    EXPECT_TRUE(in_slanted(10.4, 5));  // spans 0.5 .. 10 at y = 5
+    EXPECT_FALSE(in_slanted(10.6, 5));
+  } while (std::next_permutation(o, o + 3));
 }
 
 TEST(SegmentHitsFace, CrossingParallelAndOutOfRange) {
