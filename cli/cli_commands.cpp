@@ -36,14 +36,10 @@ int parseInt(const std::string& text, const std::string& option) {
   return value;
 }
 
-std::string formatFloat(float value) {
-  std::ostringstream s;
-  s << std::setprecision(7) << value;
-  return s.str();
-}
-
 std::string formatTriple(const float (&p)[3]) {
-  return "(" + formatFloat(p[0]) + ", " + formatFloat(p[1]) + ", " + formatFloat(p[2]) + ")";
+  std::ostringstream s;
+  s << std::setprecision(7) << '(' << p[0] << ", " << p[1] << ", " << p[2] << ')';
+  return s.str();
 }
 
 // Loads a native model or throws with the reason on one line.

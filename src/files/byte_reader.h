@@ -1,10 +1,10 @@
-// files/byte_reader.h: bounds-checked reading of a file held in memory. Every reader of a
-// binary format goes through it, so no count or length read from a file can make it read
-// past the end.
+// files/byte_reader.h: bounds-checked reading of a binary file, from memory or streamed
+// from disk. Every reader of a binary format goes through it, so no count or length read
+// from a file can make it read past the end: each read is checked against the bytes left.
 #pragma once
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
+#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -12,22 +12,26 @@ namespace facetry {
 
 class ByteReader {
  public:
-  // `name` is the file name used in error messages.
-  ByteReader(std::string_view bytes, std::string name) : bytes_(bytes), name_(std::move(name)) {}
+  // Reads from `bytes` in memory; `name` is the file name used in error messages.
+  ByteReader(std::string_view bytes, std::string name);
+  // Streams the file at `path` (large blocks go straight into the caller's memory).
+  // Throws IoError when it cannot be opened.
+  static ByteReader open(const std::string& path, std::string name);
+  ~ByteReader();
+  ByteReader(ByteReader&& other) noexcept;
+  ByteReader(const ByteReader&) = delete;
+  ByteReader& operator=(const ByteReader&) = delete;
+  ByteReader& operator=(ByteReader&&) = delete;
 
   std::size_t offset() const { return pos_; }
-  std::size_t remaining() const { return bytes_.size() - pos_; }
-  bool atEnd() const { return pos_ >= bytes_.size(); }
+  std::size_t size() const { return size_; }
+  std::size_t remaining() const { return size_ - pos_; }
+  bool atEnd() const { return pos_ >= size_; }
   const std::string& name() const { return name_; }
 
   // Copies `size` bytes when that many are left and returns true; otherwise consumes
-  // nothing and returns false.
-  bool tryRead(void* out, std::size_t size) {
-    if (remaining() < size) return false;
-    std::memcpy(out, bytes_.data() + pos_, size);
-    pos_ += size;
-    return true;
-  }
+  // nothing and returns false. Throws IoError when the disk fails mid-read.
+  bool tryRead(void* out, std::size_t size);
   template <typename T>
   bool tryRead(T& value) {
     return tryRead(&value, sizeof value);
@@ -39,7 +43,11 @@ class ByteReader {
   void skip(std::size_t size, const char* what);
 
  private:
+  ByteReader(std::FILE* file, std::size_t size, std::string name);
+
   std::string_view bytes_;
+  std::FILE* file_ = nullptr;
+  std::size_t size_ = 0;
   std::size_t pos_ = 0;
   std::string name_;
 };

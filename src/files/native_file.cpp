@@ -7,6 +7,7 @@
 #include "files/native_file.h"
 
 #include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <string>
 
@@ -75,10 +76,40 @@ class NativeReader {
   void readFaces() {
     std::int32_t count = 0;
     if (ended_ || !in_.tryRead(count)) return endOfFile();
-    for (std::int32_t j = 0; j < count && !in_.atEnd(); ++j) {
+    std::int32_t j = 0;
+    // Fast path: the records that fit the table and the file are copied as one block, with
+    // exactly the effect of adding them one by one (each is copied whole over its new slot).
+    const std::int64_t in_file = static_cast<std::int64_t>(in_.remaining() / sizeof(Face));
+    const std::int64_t room = kMaxFaces - 1 - scene_.FaceCount;
+    const auto block = static_cast<std::int32_t>(
+        std::max<std::int64_t>(0, std::min({static_cast<std::int64_t>(count), in_file, room})));
+    if (block > 0) {
+      const auto start = static_cast<std::size_t>(scene_.FaceCount);
+      const auto slots = start + static_cast<std::size_t>(block) + 1;
+      if (scene_.FaceTable.size() < slots) {
+        scene_.FaceTable.resize(slots);
+        scene_.FaceShadingTable.resize(slots);
+      }
+      Face* faces = scene_.FaceTable.data() + start;
+      in_.read(faces, sizeof(Face) * static_cast<std::size_t>(block), "faces");
+      const auto shift = static_cast<std::uint32_t>(scene_.ObjectCount);
+      for (; j < block; ++j) {
+        Face& f = faces[j];
+        if (!faceInBounds(f)) {
+          scene_.FaceCount += j;
+          faces_read_ += j;
+          throwFaceOutOfBounds(f, j);
+        }
+        f.object = static_cast<std::int32_t>(static_cast<std::uint32_t>(f.object) + shift);
+      }
+      scene_.FaceCount += block;
+      faces_read_ += block;
+      scene_.FacesFull = false;
+    }
+    for (; j < count && !in_.atEnd(); ++j) {
       Face record;
       if (!in_.tryRead(record)) return endOfFile();
-      checkFace(record, j);
+      if (!faceInBounds(record)) throwFaceOutOfBounds(record, j);
       // A full table reads the rest of the section without adding it, so that the
       // objects after it are still found.
       if (!addFace(scene_, host_, record.corners[0], record.corners[1], record.corners[2])) {
@@ -162,16 +193,17 @@ class NativeReader {
   }
 
  private:
-  void checkFace(const Face& record, int index) const {
+  static bool faceInBounds(const Face& f) {
+    return f.material >= 0 && f.material <= kMaxMaterials && f.ReflectionLevel <= 4;
+  }
+
+  [[noreturn]] void throwFaceOutOfBounds(const Face& record, int index) const {
     if (record.material < 0 || record.material > kMaxMaterials) {
       throw RangeError(in_.name() + ": face " + std::to_string(index) + " has material " +
                        std::to_string(record.material) + "; materials are numbered 0..100");
     }
-    if (record.ReflectionLevel > 4) {
-      throw RangeError(in_.name() + ": face " + std::to_string(index) +
-                       " has reflection level " + std::to_string(record.ReflectionLevel) +
-                       "; levels are 0..4");
-    }
+    throw RangeError(in_.name() + ": face " + std::to_string(index) + " has reflection level " +
+                     std::to_string(record.ReflectionLevel) + "; levels are 0..4");
   }
 
   // A section cut short ends the file: the bytes left are part of a record, not the start
@@ -224,8 +256,7 @@ bool ophaal(Scene& scene, Host& host, const std::string& path, bool replace,
             TextureStore* textures) {
   AskTicked ask(scene);
   if (!fileExists(path)) return false;
-  const std::string bytes = readWholeFile(path);
-  ByteReader in(bytes, baseName(path));
+  ByteReader in = ByteReader::open(path, baseName(path));
 
   std::int32_t materials = 0;
   if (!in.tryRead(materials)) {

@@ -24,9 +24,14 @@ std::string readWholeFile(const std::string& path) {
   std::string bytes;
   std::error_code ec;
   const auto size = std::filesystem::file_size(path, ec);
-  if (!ec && size < (std::uintmax_t{1} << 32)) bytes.reserve(static_cast<std::size_t>(size));
-  char chunk[1 << 16];
   std::size_t got = 0;
+  if (!ec && size > 0 && size < (std::uintmax_t{1} << 32)) {
+    // One read of the announced size, then whatever the file grew by meanwhile.
+    bytes.resize(static_cast<std::size_t>(size));
+    got = std::fread(bytes.data(), 1, bytes.size(), file);
+    bytes.resize(got);
+  }
+  char chunk[1 << 16];
   while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) bytes.append(chunk, got);
   const int error = errno;
   const bool failed = std::ferror(file) != 0;
