@@ -96,7 +96,8 @@ void BM_DeleteHalfSelected(benchmark::State& state) {
   NullHost host;
   Scene source;
   fillScene(source, host);
-  for (int i = 0; i < source.FaceCount; i += 2) source.FaceTable[static_cast<std::size_t>(i)].selected = 1;
+  for (int i = 0; i < source.FaceCount; i += 2)
+    source.FaceTable[static_cast<std::size_t>(i)].selected = 1;
   for (auto _ : state) {
     state.PauseTiming();
     Scene scene = source;

@@ -3,8 +3,8 @@
 
 namespace facetry {
 
-Answer SilentHost::message(const std::string& text, const std::string& title,
-                           MessageIcon /*icon*/, MessageButtons buttons) {
+Answer SilentHost::message(const std::string& text, const std::string& title, MessageIcon /*icon*/,
+                           MessageButtons buttons) {
   errors_ << title << ": " << text << '\n';
   switch (buttons) {
     case MessageButtons::Ok:
@@ -17,6 +17,8 @@ Answer SilentHost::message(const std::string& text, const std::string& title,
   return Answer::Ok;
 }
 
-bool SilentHost::askObjectName(std::string& /*name*/, bool& /*dont_ask*/) { return false; }
+bool SilentHost::askObjectName(std::string& /*name*/, bool& /*dont_ask*/) {
+  return false;
+}
 
 }  // namespace facetry

@@ -62,9 +62,8 @@ bool ByteReader::tryRead(void* out, std::size_t size) {
 
 void ByteReader::read(void* out, std::size_t size, const char* what) {
   if (!tryRead(out, size)) {
-    throw FormatError(name_ + ": " + what + " needs " + std::to_string(size) +
-                      " bytes at offset " + std::to_string(pos_) + "; the file has " +
-                      std::to_string(size_));
+    throw FormatError(name_ + ": " + what + " needs " + std::to_string(size) + " bytes at offset " +
+                      std::to_string(pos_) + "; the file has " + std::to_string(size_));
   }
 }
 

@@ -41,8 +41,7 @@ std::string loadNativeModel(Scene& scene, ViewState& views, Host& host, TextureS
   return modelNameOf(path);
 }
 
-bool importNativeModel(Scene& scene, Host& host, TextureStore& textures,
-                       const std::string& path) {
+bool importNativeModel(Scene& scene, Host& host, TextureStore& textures, const std::string& path) {
   voorundo(scene);
   return ophaal(scene, host, path, false, &textures);
 }

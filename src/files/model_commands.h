@@ -40,7 +40,6 @@ std::string loadNativeModel(Scene& scene, ViewState& views, Host& host, TextureS
 
 // "Import &Facetry-file...": undo snapshot, then merge the file behind the current scene
 // without changing the zoom or the model name.
-bool importNativeModel(Scene& scene, Host& host, TextureStore& textures,
-                       const std::string& path);
+bool importNativeModel(Scene& scene, Host& host, TextureStore& textures, const std::string& path);
 
 }  // namespace facetry

@@ -130,8 +130,7 @@ class NativeReader {
       ModelObject record;
       if (!in_.tryRead(record)) return endOfFile();
       if (record.first == next_first && record.last == next_first - 1) continue;  // empty
-      if (record.first != next_first || record.last < record.first ||
-          record.last >= faces_read_) {
+      if (record.first != next_first || record.last < record.first || record.last >= faces_read_) {
         throw RangeError(in_.name() + ": object " + std::to_string(j) + " claims faces " +
                          std::to_string(record.first) + ".." + std::to_string(record.last) +
                          " where faces " + std::to_string(next_first) + ".." +
@@ -158,9 +157,8 @@ class NativeReader {
     }
     for (int i = 0; i < scene_.FaceCount; ++i) {
       Face& f = scene_.FaceTable[static_cast<std::size_t>(i)];
-      if (f.material >= 1 &&
-          (f.material > kMaxMaterials ||
-           scene_.MaterialList[static_cast<std::size_t>(f.material)].empty())) {
+      if (f.material >= 1 && (f.material > kMaxMaterials ||
+                              scene_.MaterialList[static_cast<std::size_t>(f.material)].empty())) {
         f.material = 0;
       }
     }

@@ -3,6 +3,8 @@
 
 namespace facetry {
 
-void TextureStore::load(int /*entry*/, const std::string& /*file*/) { ++loads_requested_; }
+void TextureStore::load(int /*entry*/, const std::string& /*file*/) {
+  ++loads_requested_;
+}
 
 }  // namespace facetry

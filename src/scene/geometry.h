@@ -28,9 +28,15 @@ class AngleTable {
   std::array<double, 2001> entries_{};
 };
 
-inline void swapCorners(FaceCorner& a, FaceCorner& b) { std::swap(a, b); }
-inline void swapInts(std::int32_t& a, std::int32_t& b) { std::swap(a, b); }
-inline void swapDoubles(double& a, double& b) { std::swap(a, b); }
+inline void swapCorners(FaceCorner& a, FaceCorner& b) {
+  std::swap(a, b);
+}
+inline void swapInts(std::int32_t& a, std::int32_t& b) {
+  std::swap(a, b);
+}
+inline void swapDoubles(double& a, double& b) {
+  std::swap(a, b);
+}
 
 Point3 cross(const Point3& a, const Point3& b);
 double distance(const Point3& a, const Point3& b);
@@ -86,8 +92,7 @@ void rotateZ(FaceCorner& corner, bool selected, const Point3& centre, double cos
 // Throws RangeError for a coordinate that does not fit an int32.
 bool faceHitInView(int view, const Face& face, double row, double column);
 // Whether (x, y) lies in the triangle's x-y projection, 0.5 tolerance along x.
-bool pointInTriangleXY(const Point3& t0, const Point3& t1, const Point3& t2, double x,
-                       double y);
+bool pointInTriangleXY(const Point3& t0, const Point3& t1, const Point3& t2, double x, double y);
 // Whether segment p0 -> p1 meets the face's plane within the segment and the meeting point's
 // x-y position lies within the face (pointInTriangleXY). Segments parallel to the plane
 // (|n . d| < 1e-7 with n the unit normal) never meet. `meeting` is set whenever the plane

@@ -71,7 +71,7 @@ struct Face {
   std::uint8_t selected = 0;
   std::uint8_t smooth = 0;  // 1: takes part in corner-normal smoothing (addFace sets it)
   std::uint8_t spare82[2] = {};
-  std::int32_t material = 0;  // 0 = none, n >= 1 = MaterialList entry n
+  std::int32_t material = 0;         // 0 = none, n >= 1 = MaterialList entry n
   std::uint8_t ReflectionLevel = 0;  // 0 Max, 1 Normal, 2 Little, 3 Min, 4 None
   std::uint8_t spare89[3] = {};
 };

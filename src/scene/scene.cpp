@@ -13,8 +13,8 @@ namespace facetry {
 namespace {
 
 [[noreturn]] void throwIndex(const char* table, int index, int high) {
-  throw RangeError(std::string(table) + " index " + std::to_string(index) +
-                   " is outside 0.." + std::to_string(high));
+  throw RangeError(std::string(table) + " index " + std::to_string(index) + " is outside 0.." +
+                   std::to_string(high));
 }
 
 }  // namespace
@@ -38,7 +38,9 @@ Face& Scene::face(int index) {
   return FaceTable[static_cast<std::size_t>(index)];
 }
 
-const Face& Scene::face(int index) const { return const_cast<Scene*>(this)->face(index); }
+const Face& Scene::face(int index) const {
+  return const_cast<Scene*>(this)->face(index);
+}
 
 ModelObject& Scene::object(int index) {
   if (index < 0 || index > objectSlotsAllocated()) {
@@ -116,8 +118,7 @@ bool addFace(Scene& scene, Host& host, const FaceCorner& c0, const FaceCorner& c
 void ensureObjectSlot(Scene& scene, Host& host) {
   if (scene.ObjectCount >= kMaxObjects + 1) {
     if (!scene.ObjectsFull) {
-      host.message("No more objects available", "Error", MessageIcon::Error,
-                   MessageButtons::Ok);
+      host.message("No more objects available", "Error", MessageIcon::Error, MessageButtons::Ok);
     }
     scene.ObjectsFull = true;
     return;
@@ -200,8 +201,8 @@ struct BoundsFold {
   }
   void addRange(const Scene& scene, int first, int last) {
     if (first < 0 || last > scene.faceSlotsAllocated()) {
-      throw RangeError("object face range " + std::to_string(first) + ".." +
-                       std::to_string(last) + " lies outside the face table");
+      throw RangeError("object face range " + std::to_string(first) + ".." + std::to_string(last) +
+                       " lies outside the face table");
     }
     for (int i = first; i <= last; ++i) add(scene.FaceTable[static_cast<std::size_t>(i)]);
   }

@@ -20,12 +20,12 @@
 
 namespace facetry {
 
-constexpr int kMaxFaces = 99999;          // FaceCount never exceeds this
-constexpr int kFaceSlots = 100001;        // slots 0..100000
-constexpr int kMaxObjects = 19998;        // closed objects
-constexpr int kObjectSlots = 20001;       // slots 0..20000
-constexpr int kSurfaceSlots = 101;        // slots 0..100
-constexpr int kMaxMaterials = 100;        // entries 1..100
+constexpr int kMaxFaces = 99999;     // FaceCount never exceeds this
+constexpr int kFaceSlots = 100001;   // slots 0..100000
+constexpr int kMaxObjects = 19998;   // closed objects
+constexpr int kObjectSlots = 20001;  // slots 0..20000
+constexpr int kSurfaceSlots = 101;   // slots 0..100
+constexpr int kMaxMaterials = 100;   // entries 1..100
 
 struct Scene {
   Scene();
@@ -40,11 +40,11 @@ struct Scene {
   std::vector<NurbSurface> NurbTable;  // kSurfaceSlots slots, always all present
   std::int32_t NurbCount = 0;
   std::array<MaterialEntry, kMaxMaterials + 1> MaterialList{};  // entry 0 unused
-  std::int32_t MaterialCount = 1;  // 1 + highest entry in use
+  std::int32_t MaterialCount = 1;                               // 1 + highest entry in use
 
-  Rgb CurrentColour{};                // colour of new faces
-  ShortString<20> ObjectNameBuffer;   // name of the next closed object
-  bool ModifiedFlag = false;          // a modifying command ran since the last save
+  Rgb CurrentColour{};               // colour of new faces
+  ShortString<20> ObjectNameBuffer;  // name of the next closed object
+  bool ModifiedFlag = false;         // a modifying command ran since the last save
   bool FacesFull = false;
   bool ObjectsFull = false;
   bool RotateAll = true;              // rotations move every corner, not only selected ones

@@ -20,7 +20,9 @@ void appendBytes(std::string& out, const void* data, std::size_t size) {
   out.append(static_cast<const char*>(data), size);
 }
 
-void appendInt(std::string& out, std::int32_t value) { appendBytes(out, &value, 4); }
+void appendInt(std::string& out, std::int32_t value) {
+  appendBytes(out, &value, 4);
+}
 
 void writeCompaction(const std::string& bytes) {
   AtomicFileWriter file(kDeleteFile);

@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <system_error>
 
-
 namespace facetry {
 
 void removeScratchFiles() {

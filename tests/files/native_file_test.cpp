@@ -20,7 +20,9 @@ using testing::ScriptedHost;
 using testing::TempDir;
 using testing::writeFile;
 
-std::string int32Bytes(std::int32_t v) { return std::string(reinterpret_cast<char*>(&v), 4); }
+std::string int32Bytes(std::int32_t v) {
+  return std::string(reinterpret_cast<char*>(&v), 4);
+}
 
 template <typename T>
 std::string recordBytes(const T& record) {
@@ -61,11 +63,14 @@ TEST(NativeFile, HandBuiltFileLaysOutEverySection) {
   Scene scene = sampleScene(host, 1);
   opslaan(scene, "one.fcy");
   std::string expected = int32Bytes(2) + recordBytes(scene.MaterialList[1]) + int32Bytes(12);
-  for (int i = 0; i < 12; ++i) expected += recordBytes(scene.FaceTable[static_cast<std::size_t>(i)]);
+  for (int i = 0; i < 12; ++i)
+    expected += recordBytes(scene.FaceTable[static_cast<std::size_t>(i)]);
   expected += int32Bytes(1) + recordBytes(scene.ObjectTable[0]) + int32Bytes(2);
   // Each surface block: its count, then the first 980 bytes of the next slot's points.
-  std::string block0 = int32Bytes(2) + std::string(reinterpret_cast<const char*>(&scene.NurbTable[1].points), 980);
-  expected += block0 + recordBytes(scene.NurbTable[0].points[0]) + recordBytes(scene.NurbTable[0].points[1]);
+  std::string block0 =
+      int32Bytes(2) + std::string(reinterpret_cast<const char*>(&scene.NurbTable[1].points), 980);
+  expected += block0 + recordBytes(scene.NurbTable[0].points[0]) +
+              recordBytes(scene.NurbTable[0].points[1]);
   std::string block1 = int32Bytes(1) + std::string(980, '\0');
   expected += block1 + recordBytes(scene.NurbTable[1].points[0]);
   const std::string written = readFile("one.fcy");
@@ -88,7 +93,8 @@ TEST(NativeFile, RoundTripReproducesEveryRecordAndTheSameBytes) {
   ASSERT_EQ(loaded.FaceCount, 36);
   ASSERT_EQ(loaded.ObjectCount, 3);
   EXPECT_EQ(std::memcmp(loaded.FaceTable.data(), scene.FaceTable.data(), 36 * sizeof(Face)), 0);
-  EXPECT_EQ(std::memcmp(loaded.ObjectTable.data(), scene.ObjectTable.data(), 3 * sizeof(ModelObject)), 0);
+  EXPECT_EQ(
+      std::memcmp(loaded.ObjectTable.data(), scene.ObjectTable.data(), 3 * sizeof(ModelObject)), 0);
   EXPECT_EQ(loaded.NurbCount, 2);
   EXPECT_EQ(loaded.NurbTable[0].points[1].x, 7);
   EXPECT_EQ(loaded.MaterialList[1].str(), "wood.bmp");

@@ -143,8 +143,7 @@ TEST(LoadCommands, LoadReplacesAtHundredPercentAndImportMergesWithASnapshot) {
   addBoxObject(ws.scene, host, 100, 50, 20, 30, "box");
   opslaan(ws.scene, "one.fcy");
   setZoom(ws.scene, ws.views, 50);
-  EXPECT_EQ(loadNativeModel(ws.scene, ws.views, host, ws.textures, dir.file("one.fcy")),
-            "one.fcy");
+  EXPECT_EQ(loadNativeModel(ws.scene, ws.views, host, ws.textures, dir.file("one.fcy")), "one.fcy");
   EXPECT_EQ(ws.views.ZoomPercent, 100);
   EXPECT_EQ(ws.scene.FaceCount, 12);
   ws.scene.ModifiedFlag = false;

@@ -135,7 +135,8 @@ TEST(DeleteNurbPoints, EmptiedSurfaceIsRemovedAndTheFollowingOnesMoveDown) {
   scene.NurbCount = 3;
   for (int s = 0; s < 3; ++s) {
     scene.NurbTable[static_cast<std::size_t>(s)].count = 3;
-    for (int j = 0; j < 3; ++j) scene.NurbTable[static_cast<std::size_t>(s)].points[j].x = s * 10.f + j;
+    for (int j = 0; j < 3; ++j)
+      scene.NurbTable[static_cast<std::size_t>(s)].points[j].x = s * 10.f + j;
   }
   scene.NurbTable[0].points[1].selected = 1;
   for (int j = 0; j < 3; ++j) scene.NurbTable[1].points[j].selected = 1;

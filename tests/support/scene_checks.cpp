@@ -15,8 +15,8 @@ FaceCorner corner(float x, float y, float z) {
 
 void appendBox(Scene& scene, Host& host, float x, float y, float z, float size) {
   const float x2 = x + size, y2 = y + size, z2 = z - size;
-  const FaceCorner c[8] = {corner(x, y, z),   corner(x2, y, z),   corner(x2, y2, z),
-                           corner(x, y2, z),  corner(x, y, z2),   corner(x2, y, z2),
+  const FaceCorner c[8] = {corner(x, y, z),    corner(x2, y, z), corner(x2, y2, z),
+                           corner(x, y2, z),   corner(x, y, z2), corner(x2, y, z2),
                            corner(x2, y2, z2), corner(x, y2, z2)};
   static constexpr int kFaces[12][3] = {{0, 1, 2}, {0, 2, 3}, {4, 1, 0}, {4, 5, 1},
                                         {4, 7, 5}, {7, 6, 5}, {7, 3, 2}, {6, 7, 2},

@@ -3,17 +3,16 @@
 
 namespace facetry::testing {
 
-Answer ScriptedHost::message(const std::string& text, const std::string& title,
-                             MessageIcon icon, MessageButtons buttons) {
+Answer ScriptedHost::message(const std::string& text, const std::string& title, MessageIcon icon,
+                             MessageButtons buttons) {
   messages.push_back({text, title, icon, buttons});
   if (!answers.empty()) {
     const Answer a = answers.front();
     answers.pop_front();
     return a;
   }
-  return buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoCancel
-             ? Answer::Yes
-             : Answer::Ok;
+  return buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoCancel ? Answer::Yes
+                                                                                    : Answer::Ok;
 }
 
 bool ScriptedHost::askObjectName(std::string& name, bool& dont_ask) {
