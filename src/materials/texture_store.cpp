@@ -1,10 +1,64 @@
 // materials/texture_store.cpp: texture pictures of the materials.
 #include "materials/texture_store.h"
 
+#include <algorithm>
+
+#include "scene/errors.h"
+
 namespace facetry {
+
+namespace {
+
+void checkEntry(int entry) {
+  if (entry < 1 || entry > 100) {
+    throw RangeError("material " + std::to_string(entry) + " is outside 1..100");
+  }
+}
+
+}  // namespace
+
+Rgb Texture::texel(int column, int row) const {
+  const int rows = static_cast<int>(bgr.size() / (kTextureColumns * 3));
+  if (column < 0 || column >= kTextureColumns || row < 0 || row >= rows) {
+    throw RangeError("texel (" + std::to_string(column) + ", " + std::to_string(row) +
+                     ") lies outside the texture");
+  }
+  const std::uint8_t* p =
+      bgr.data() +
+      (static_cast<std::size_t>(row) * kTextureColumns + static_cast<std::size_t>(column)) * 3;
+  return {p[2], p[1], p[0]};
+}
 
 void TextureStore::load(int /*entry*/, const std::string& /*file*/) {
   ++loads_requested_;
+}
+
+void TextureStore::set(int entry, int width, int height, const std::vector<Rgb>& pixels) {
+  checkEntry(entry);
+  Texture& t = textures_[static_cast<std::size_t>(entry)];
+  t.width = width;
+  t.height = height;
+  const int rows = std::clamp(height, 0, kTextureRows);
+  const int columns = std::clamp(width, 0, kTextureColumns);
+  t.bgr.assign(static_cast<std::size_t>(rows) * kTextureColumns * 3, 0);
+  for (int r = 0; r < rows; ++r) {
+    for (int c = 0; c < columns; ++c) {
+      const std::size_t from = static_cast<std::size_t>(r) * static_cast<std::size_t>(width) +
+                               static_cast<std::size_t>(c);
+      if (from >= pixels.size()) return;
+      std::uint8_t* p =
+          t.bgr.data() +
+          (static_cast<std::size_t>(r) * kTextureColumns + static_cast<std::size_t>(c)) * 3;
+      p[0] = pixels[from].blue;
+      p[1] = pixels[from].green;
+      p[2] = pixels[from].red;
+    }
+  }
+}
+
+const Texture& TextureStore::texture(int entry) const {
+  checkEntry(entry);
+  return textures_[static_cast<std::size_t>(entry)];
 }
 
 }  // namespace facetry

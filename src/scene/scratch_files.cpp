@@ -8,7 +8,7 @@ namespace facetry {
 
 void removeScratchFiles() {
   for (const char* name : {kUndoFile, kDeleteFile, kWalkFile, kLineArrayFile, kLineArrayFile2,
-                           kPointsFile, kPolyfaceFile, kHeaderFile}) {
+                           kPointsFile, kStrayLineFile, kPolyfaceFile, kHeaderFile}) {
     std::error_code ignored;
     std::filesystem::remove(name, ignored);
   }

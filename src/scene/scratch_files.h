@@ -12,6 +12,7 @@ inline constexpr const char* kWalkPictureFile = "b@walk.tmp";
 inline constexpr const char* kLineArrayFile = "lijnar";
 inline constexpr const char* kLineArrayFile2 = "lijnar2";
 inline constexpr const char* kPointsFile = "punten";
+inline constexpr const char* kStrayLineFile = "lijntje";  // nothing writes it; only removed
 inline constexpr const char* kPolyfaceFile = "~veelpt.tmp";
 inline constexpr const char* kHeaderFile = "header.tmp";
 inline constexpr const char* kModelerFile = "moddd.tmp";

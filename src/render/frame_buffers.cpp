@@ -1,0 +1,36 @@
+// render/frame_buffers.cpp: allocation and clearing of the shared bitmap and depth buffer.
+#include "render/frame_buffers.h"
+
+#include <algorithm>
+
+namespace facetry {
+
+FrameBuffers::FrameBuffers()
+    : ViewBitmap(kBitmapSize, kBitmapSize),
+      DepthBuffer(static_cast<std::size_t>(kDepthSize) * kDepthSize, kDepthClear),
+      DepthClearRow(kDepthSize, 0),
+      BackgroundRow(kBitmapSize * 3, 255),
+      images{Canvas(kImageSize, kImageSize), Canvas(kImageSize, kImageSize),
+             Canvas(kImageSize, kImageSize)} {
+  // Columns 0..815 of the clear row are "far away"; the margins stay 0.
+  std::fill(DepthClearRow.begin() - kDepthLow, DepthClearRow.begin() - kDepthLow + kBitmapSize,
+            kDepthClear);
+}
+
+void FrameBuffers::setBackground(Rgb colour) {
+  for (int x = 0; x < kBitmapSize; ++x) {
+    BackgroundRow[static_cast<std::size_t>(3 * x)] = colour.blue;
+    BackgroundRow[static_cast<std::size_t>(3 * x + 1)] = colour.green;
+    BackgroundRow[static_cast<std::size_t>(3 * x + 2)] = colour.red;
+  }
+}
+
+void FrameBuffers::clearRows(int first_row, bool depth_too) {
+  first_row = std::max(first_row, 0);
+  for (int y = first_row; y <= kImageSize - 1; ++y) {
+    std::copy(BackgroundRow.begin(), BackgroundRow.end(), ViewBitmap.row(y));
+    if (depth_too) std::copy(DepthClearRow.begin(), DepthClearRow.end(), depthRow(y) + kDepthLow);
+  }
+}
+
+}  // namespace facetry

@@ -1,0 +1,42 @@
+// render/frame_buffers.h: the one bitmap and depth buffer that every renderer draws into,
+// and the three view images the finished bitmap is copied onto.
+#pragma once
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "render/canvas.h"
+
+namespace facetry {
+
+constexpr int kBitmapSize = 816;  // ViewBitmap is 816 x 816
+constexpr int kImageSize = 815;   // each view image is 815 x 815
+constexpr int kDepthLow = -10;    // DepthBuffer rows and columns run -10..816
+constexpr int kDepthSize = 827;
+constexpr std::int32_t kDepthClear = -300000;  // depths have 7 fraction bits; larger is nearer
+
+struct FrameBuffers {
+  FrameBuffers();
+
+  Canvas ViewBitmap;
+  std::vector<std::int32_t> DepthBuffer;    // kDepthSize rows of kDepthSize columns
+  std::vector<std::int32_t> DepthClearRow;  // -300000 in columns 0..815, 0 elsewhere
+  std::vector<std::uint8_t> BackgroundRow;  // 816 pixels in the background colour (BGR)
+  std::array<Canvas, 3> images;             // Image1 (front), Image2 (top), Image3 (side)
+
+  // Depth at (row, column), both in -10..816.
+  std::int32_t& depth(int row, int column) {
+    return DepthBuffer[static_cast<std::size_t>(row - kDepthLow) * kDepthSize +
+                       static_cast<std::size_t>(column - kDepthLow)];
+  }
+  std::int32_t* depthRow(int row) {
+    return DepthBuffer.data() + static_cast<std::size_t>(row - kDepthLow) * kDepthSize - kDepthLow;
+  }
+  // Refills BackgroundRow (at start-up and when the background colour changes).
+  void setBackground(Rgb colour);
+  // Clears depth rows (to DepthClearRow) and bitmap rows (to BackgroundRow) from `first_row`
+  // through 814.
+  void clearRows(int first_row, bool depth_too);
+};
+
+}  // namespace facetry

@@ -1,0 +1,464 @@
+// render/rasteriser.cpp: scan conversion of one face for an orthographic view.
+//
+// All per-pixel work is 32-bit fixed point with 7 fraction bits. Values are interpolated
+// exactly as "q1 + (q2 - q1) * step div steps" would give them in 32-bit integers, but
+// without overflow: edges are walked with a quotient and a remainder (no division per row),
+// and span values are accumulated modulo 2^32, which is exact because every value at a drawn
+// pixel lies between the span's two end values.
+#include <algorithm>
+#include <array>
+#include <cassert>
+#include <cstdint>
+#include <string>
+#include <utility>
+
+#include "render/light_angles.h"
+#include "render/rasteriser.h"
+#include "scene/errors.h"
+#include "scene/geometry.h"
+
+namespace facetry {
+
+namespace {
+
+constexpr int kLastColumn = kBitmapSize - 1;  // 815, outside the visible image but drawn
+constexpr int kLastRow = kBitmapSize - 1;
+constexpr int kLastStartRow = kImageSize - 1;  // a face whose top row is below 814 is skipped
+constexpr std::size_t kShadeLevelSize = std::size_t{181} * 256;
+
+// Column, row and depth of a corner: the front view shows (x, y) with depth z, the top view
+// (x, z) with depth -y, the side view (z, y) with depth x.
+struct ViewPoint {
+  float column, row, depth;
+};
+
+ViewPoint projectCorner(int view, const FaceCorner& c) {
+  switch (view) {
+    case 2:
+      return {c.x, c.z, -c.y};
+    case 3:
+      return {c.z, c.y, c.x};
+    default:
+      return {c.x, c.y, c.z};
+  }
+}
+
+// Truncation toward zero; truncToInt reports what does not fit (and NaN).
+inline std::int32_t truncCoordinate(float value) {
+  if (value > -2147483648.0f && value < 2147483648.0f) return static_cast<std::int32_t>(value);
+  return truncToInt(value);
+}
+
+// A whole number in 7-bit fixed point, wrapping modulo 2^32 like 32-bit arithmetic.
+inline std::int32_t toFixed(std::uint32_t whole) {
+  return static_cast<std::int32_t>(whole << 7);
+}
+
+// Exact floor(n / d) for 32-bit n and d. Divisors below 1024 (nearly every edge height and
+// span width) use a multiplication by M = floor((2^64 - 1) / d) + 1 instead of a division
+// instruction: n M / 2^64 exceeds n / d by less than 2^-32 <= 1/d, which never reaches the
+// next whole number, because the fraction of n / d is at most 1 - 1/d.
+constexpr std::uint32_t kReciprocalCount = 1024;
+constexpr std::array<std::uint64_t, kReciprocalCount> kReciprocals = [] {
+  std::array<std::uint64_t, kReciprocalCount> m{};
+  for (std::uint32_t d = 2; d < kReciprocalCount; ++d) m[d] = ~std::uint64_t{0} / d + 1;
+  return m;
+}();
+__extension__ typedef unsigned __int128 WideProduct;
+
+inline std::uint32_t divideWhole(std::uint32_t n, std::uint32_t d) {
+  if (d == 1) return n;
+  if (d < kReciprocalCount) {
+    return static_cast<std::uint32_t>((WideProduct{n} * kReciprocals[d]) >> 64);
+  }
+  return n / d;
+}
+
+// Which quantities a face interpolates besides its column (slot 0): depth always, then the
+// Gouraud value or the three normal components, then the texture coordinates.
+template <ShadingMode Mode, bool Textured>
+struct Layout {
+  static constexpr int kDepth = 1;
+  static constexpr int kLight = 2;
+  static constexpr int kLightCount =
+      Mode == ShadingMode::Gouraud ? 1 : (Mode == ShadingMode::Phong ? 3 : 0);
+  static constexpr int kU = kLight + kLightCount;
+  static constexpr int kV = kU + 1;
+  static constexpr int kCount = kU + (Textured ? 2 : 0);
+};
+
+template <int N>
+struct Corner {
+  std::int32_t row;
+  std::int32_t q[N];  // q[0] is the column
+};
+
+// One edge walked row by row: q1 + (q2 - q1) * k div rows for k = offset, offset + 1, ...
+// Division truncates toward zero, so each value is q1 plus or minus floor(|q2 - q1| k / rows),
+// which a quotient and a remainder carry from row to row. |q2 - q1| and rows are below 2^32,
+// so 32-bit unsigned arithmetic holds them; the values themselves are kept modulo 2^32,
+// which is exact because each lies between q1 and q2.
+template <int N>
+class EdgeWalk {
+ public:
+  void start(const Corner<N>& from, const Corner<N>& to, std::int64_t offset) {
+    const std::int64_t rows = std::int64_t{to.row} - from.row;
+    rows_ = rows == 0 ? 1u : static_cast<std::uint32_t>(rows);
+    for (int i = 0; i < N; ++i) {
+      const std::int64_t delta = std::int64_t{to.q[i]} - from.q[i];
+      const auto magnitude = static_cast<std::uint32_t>(delta < 0 ? -delta : delta);
+      const std::uint32_t whole = divideWhole(magnitude, rows_);
+      const std::uint32_t part = magnitude - whole * rows_;
+      carry_[i] = delta < 0 ? ~0u : 1u;  // -1 or +1 modulo 2^32
+      whole_[i] = delta < 0 ? 0u - whole : whole;
+      threshold_[i] = rows_ - part;
+      part_[i] = part;
+      value_[i] = static_cast<std::uint32_t>(from.q[i]);
+      remainder_[i] = 0;
+      if (offset > 0) {
+        // Both factors are below 2^32, so the product fits.
+        const std::uint64_t done = std::uint64_t{magnitude} * static_cast<std::uint64_t>(offset);
+        const auto quotient = static_cast<std::uint32_t>(done / rows_);
+        value_[i] += delta < 0 ? 0u - quotient : quotient;
+        remainder_[i] = static_cast<std::uint32_t>(done % rows_);
+      }
+    }
+  }
+  void advance() {
+    for (int i = 0; i < N; ++i) {
+      value_[i] += whole_[i];
+      // remainder + part reaches rows exactly when remainder >= rows - part; written this
+      // way the sum cannot overflow.
+      if (remainder_[i] >= threshold_[i]) {
+        remainder_[i] -= threshold_[i];
+        value_[i] += carry_[i];
+      } else {
+        remainder_[i] += part_[i];
+      }
+    }
+  }
+  void read(std::int32_t* out) const {
+    for (int i = 0; i < N; ++i) out[i] = static_cast<std::int32_t>(value_[i]);
+  }
+
+ private:
+  std::uint32_t rows_ = 1;
+  std::uint32_t value_[N] = {};
+  std::uint32_t whole_[N] = {};
+  std::uint32_t carry_[N] = {};
+  std::uint32_t part_[N] = {};
+  std::uint32_t threshold_[N] = {};
+  std::uint32_t remainder_[N] = {};
+};
+
+// What the pixels of one face need.
+struct FaceInk {
+  FrameBuffers* frame;
+  Rgb colour;                   // the flat colour (shaded in a flat view)
+  const std::uint8_t* shading;  // ShadeTable of the face's level, or null for level None
+  int flat_angle;
+  const Texture* texture;  // null for an untextured face
+  std::uint32_t texture_width, texture_height, texture_rows;
+  Point3 light;
+  const VectorAngleLights* lights;
+  int first_row, last_row;
+};
+
+[[noreturn]] void throwLightAngle(long long t) {
+  throw RangeError("light angle " + std::to_string(t) + " is outside 0..180");
+}
+
+template <ShadingMode Mode, bool Textured, bool Outline>
+[[gnu::always_inline]] inline void drawSpan(const FaceInk& ink, int y, const std::int32_t* short_end,
+              const std::int32_t* long_end) {
+  using L = Layout<Mode, Textured>;
+  const std::int32_t* left = short_end;
+  const std::int32_t* right = long_end;
+  if (long_end[0] < short_end[0]) std::swap(left, right);
+  if (left[0] > kLastColumn || right[0] < 0) return;
+  const int first = std::max(left[0], 0);
+  const int last = std::min(right[0], kLastColumn);
+  std::int64_t width = std::int64_t{right[0]} - left[0];
+  if (width == 0) width = 1;
+  const std::int64_t lead = first - std::int64_t{left[0]};
+
+  // Value at the first drawn pixel and the step per pixel. |step * lead| never exceeds
+  // |right - left|, so the int64 arithmetic is exact; the accumulators then wrap.
+  std::uint32_t value[L::kCount] = {};
+  std::uint32_t step[L::kCount] = {};
+  const bool narrow = width < kReciprocalCount;
+  for (int i = 1; i < L::kCount; ++i) {
+    const std::int64_t difference = std::int64_t{right[i]} - left[i];
+    std::int64_t s;
+    if (narrow) {
+      // |difference| < 2^32: the truncating quotient is the magnitudes' quotient, signed.
+      const auto magnitude =
+          static_cast<std::uint32_t>(difference < 0 ? -difference : difference);
+      const std::int64_t q = divideWhole(magnitude, static_cast<std::uint32_t>(width));
+      s = difference < 0 ? -q : q;
+    } else {
+      s = difference / width;
+    }
+    step[i] = static_cast<std::uint32_t>(s);
+    value[i] = static_cast<std::uint32_t>(left[i] + s * lead);
+  }
+
+  std::int32_t* depth = ink.frame->depthRow(y);
+  std::uint8_t* pixel = ink.frame->ViewBitmap.row(y) + std::ptrdiff_t{3} * first;
+  const bool edge_row = Outline && (y == ink.first_row || y == ink.last_row);
+  if constexpr (Mode == ShadingMode::Flat && !Textured && !Outline) {
+    // One colour for the whole face: written without a branch per pixel, since whether a
+    // small face lies in front changes from row to row and would defeat branch prediction.
+    std::uint32_t z = value[L::kDepth];
+    const std::uint8_t blue = ink.colour.blue, green = ink.colour.green, red = ink.colour.red;
+    for (int x = first; x <= last; ++x, pixel += 3) {
+      const std::int32_t stored = depth[x];
+      const bool nearer = stored < static_cast<std::int32_t>(z);
+      depth[x] = nearer ? static_cast<std::int32_t>(z) : stored;
+      const auto keep = static_cast<std::uint8_t>(nearer - 1);  // 0xff when not nearer
+      pixel[0] = static_cast<std::uint8_t>((pixel[0] & keep) | (blue & ~keep));
+      pixel[1] = static_cast<std::uint8_t>((pixel[1] & keep) | (green & ~keep));
+      pixel[2] = static_cast<std::uint8_t>((pixel[2] & keep) | (red & ~keep));
+      z += step[L::kDepth];
+    }
+    return;
+  }
+  for (int x = first; x <= last; ++x, pixel += 3) {
+    int t = ink.flat_angle;
+    if constexpr (Mode == ShadingMode::Gouraud) {
+      std::uint32_t g = value[L::kLight] >> 7;
+      if (g > 180) {
+        if (g > 360) throwLightAngle(360 - static_cast<long long>(g));
+        g = 360 - g;
+      }
+      t = static_cast<int>(g);
+    }
+    const auto z = static_cast<std::int32_t>(value[L::kDepth]);
+    if (depth[x] < z) {
+      depth[x] = z;
+      if constexpr (Mode == ShadingMode::Phong) {
+        const bool lit = Textured ? ink.shading != nullptr
+                                  : ink.shading != nullptr &&
+                                        !(Outline && (edge_row || x == first || x == last));
+        if (lit) {
+          const Point3 normal{
+              static_cast<float>((static_cast<std::int32_t>(value[L::kLight]) >> 7) - 100),
+              static_cast<float>((static_cast<std::int32_t>(value[L::kLight + 1]) >> 7) - 100),
+              static_cast<float>((static_cast<std::int32_t>(value[L::kLight + 2]) >> 7) - 100)};
+          const Point3 to_light{ink.light.x - static_cast<float>(x),
+                                ink.light.y - static_cast<float>(y),
+                                ink.light.z - static_cast<float>(z / 128)};
+          t = pixelLightAngle(normal, to_light, *ink.lights);
+        }
+      }
+      if constexpr (Textured) {
+        const std::uint32_t column = (value[L::kU] >> 7) % ink.texture_width;
+        const std::uint32_t row = (value[L::kV] >> 7) % ink.texture_height;
+        if (column >= static_cast<std::uint32_t>(kTextureColumns) || row >= ink.texture_rows) {
+          ink.texture->texel(static_cast<int>(column), static_cast<int>(row));  // throws
+        }
+        const std::uint8_t* texel =
+            ink.texture->bgr.data() + (std::size_t{row} * kTextureColumns + column) * 3;
+        if (ink.shading != nullptr) {
+          const std::uint8_t* shade = ink.shading + std::size_t{256} * static_cast<unsigned>(t);
+          pixel[0] = shade[texel[0]];
+          pixel[1] = shade[texel[1]];
+          pixel[2] = shade[texel[2]];
+        } else {
+          pixel[0] = texel[0];
+          pixel[1] = texel[1];
+          pixel[2] = texel[2];
+        }
+      } else if (Outline && (edge_row || x == first || x == last)) {
+        pixel[0] = pixel[1] = pixel[2] = 0;
+      } else if (Mode != ShadingMode::Flat && ink.shading != nullptr) {
+        const std::uint8_t* shade = ink.shading + std::size_t{256} * static_cast<unsigned>(t);
+        pixel[0] = shade[ink.colour.blue];
+        pixel[1] = shade[ink.colour.green];
+        pixel[2] = shade[ink.colour.red];
+      } else {
+        pixel[0] = ink.colour.blue;
+        pixel[1] = ink.colour.green;
+        pixel[2] = ink.colour.red;
+      }
+    }
+    for (int i = 1; i < L::kCount; ++i) value[i] += step[i];
+  }
+}
+
+// Rows top.row..bottom.row clamped to the bitmap: above the middle corner's row the short
+// edge is top-middle, below it middle-bottom, on it the middle corner itself (which is where
+// the middle-bottom edge starts); the long edge is top-bottom throughout.
+template <ShadingMode Mode, bool Textured, bool Outline>
+void drawRows(FaceInk& ink, const Corner<Layout<Mode, Textured>::kCount>& top,
+              const Corner<Layout<Mode, Textured>::kCount>& middle,
+              const Corner<Layout<Mode, Textured>::kCount>& bottom) {
+  constexpr int N = Layout<Mode, Textured>::kCount;
+  if (top.row > kLastStartRow || bottom.row < 0) return;
+  const int first_row = std::max(top.row, 0);
+  const int last_row = std::min(bottom.row, kLastRow);
+  ink.first_row = first_row;
+  ink.last_row = last_row;
+
+  EdgeWalk<N> long_edge;
+  long_edge.start(top, bottom, std::int64_t{first_row} - top.row);
+  std::int32_t short_values[N];
+  std::int32_t long_values[N];
+  int y = first_row;
+
+  const std::int64_t above_middle_end = std::min<std::int64_t>(std::int64_t{middle.row} - 1, last_row);
+  if (y <= above_middle_end) {
+    EdgeWalk<N> upper;
+    upper.start(top, middle, std::int64_t{y} - top.row);
+    for (; y <= above_middle_end; ++y) {
+      upper.read(short_values);
+      long_edge.read(long_values);
+      drawSpan<Mode, Textured, Outline>(ink, y, short_values, long_values);
+      upper.advance();
+      long_edge.advance();
+    }
+  }
+  // From the middle row on: the middle-bottom edge starts at the middle corner's own values.
+  if (y <= last_row) {
+    EdgeWalk<N> lower;
+    lower.start(middle, bottom, std::int64_t{y} - middle.row);
+    for (; y <= last_row; ++y) {
+      lower.read(short_values);
+      long_edge.read(long_values);
+      drawSpan<Mode, Textured, Outline>(ink, y, short_values, long_values);
+      lower.advance();
+      long_edge.advance();
+    }
+  }
+}
+
+template <ShadingMode Mode, bool Textured, bool Outline>
+void drawFace(FaceInk& ink, const Scene& scene, int face, int view) {
+  using L = Layout<Mode, Textured>;
+  const Face& f = scene.FaceTable[static_cast<std::size_t>(face)];
+  const FaceShading& shading = scene.FaceShadingTable[static_cast<std::size_t>(face)];
+
+  // Sorted by row with three exchanges (0/1, 0/2, 1/2), each only when the first row is
+  // larger; the corner numbers travel along so that each keeps its own values.
+  ViewPoint p[3] = {projectCorner(view, f.corners[0]), projectCorner(view, f.corners[1]),
+                    projectCorner(view, f.corners[2])};
+  int order[3] = {0, 1, 2};
+  const auto exchange = [&](int a, int b) {
+    if (p[a].row > p[b].row) {
+      std::swap(p[a], p[b]);
+      std::swap(order[a], order[b]);
+    }
+  };
+  exchange(0, 1);
+  exchange(0, 2);
+  exchange(1, 2);
+
+  Corner<L::kCount> corners[3];
+  for (int i = 0; i < 3; ++i) {
+    Corner<L::kCount>& c = corners[i];
+    const int k = order[i];
+    c.q[0] = truncCoordinate(p[i].column);
+    c.row = truncCoordinate(p[i].row);
+    c.q[L::kDepth] = toFixed(static_cast<std::uint32_t>(truncCoordinate(p[i].depth)));
+    if constexpr (Mode == ShadingMode::Gouraud) {
+      c.q[L::kLight] = toFixed(shading.light[k]);
+    }
+    if constexpr (Mode == ShadingMode::Phong) {
+      for (int axis = 0; axis < 3; ++axis) {
+        c.q[L::kLight + axis] =
+            toFixed(static_cast<std::uint32_t>(shading.normals[k][axis]) + 100u);
+      }
+    }
+    if constexpr (Textured) {
+      c.q[L::kU] = toFixed(static_cast<std::uint32_t>(truncCoordinate(f.corners[k].u)));
+      c.q[L::kV] = toFixed(static_cast<std::uint32_t>(truncCoordinate(f.corners[k].v)));
+    }
+  }
+  drawRows<Mode, Textured, Outline>(ink, corners[0], corners[1], corners[2]);
+}
+
+template <ShadingMode Mode>
+void drawFaceIn(FaceInk& ink, const Scene& scene, int face, int view, bool outline) {
+  if (ink.texture != nullptr) {
+    drawFace<Mode, true, false>(ink, scene, face, view);
+  } else if (outline) {
+    drawFace<Mode, false, true>(ink, scene, face, view);
+  } else {
+    drawFace<Mode, false, false>(ink, scene, face, view);
+  }
+}
+
+}  // namespace
+
+void rasteriseFace(Scene& scene, int face, int view, ShadingMode mode, bool bake,
+                   const RasterContext& context, FrameBuffers& frame) {
+  const int flat_angle = mode == ShadingMode::Flat
+                             ? flatLightAngle(scene.face(face), context.light.LightPosition)
+                             : 90;
+  rasteriseFace(scene, face, view, mode, bake, context, frame, flat_angle);
+}
+
+void rasteriseFace(Scene& scene, int face, int view, ShadingMode mode, bool bake,
+                   const RasterContext& context, FrameBuffers& frame, int flat_angle) {
+  assert(view >= 1 && view <= 3);
+  assert(context.light.ShadeTable.size() == 4 * kShadeLevelSize);
+  assert(frame.ViewBitmap.width() == kBitmapSize && frame.ViewBitmap.height() == kBitmapSize);
+  assert(frame.DepthBuffer.size() == std::size_t{kDepthSize} * kDepthSize);
+  Face& f = scene.face(face);
+  assert(scene.FaceShadingTable.size() == scene.FaceTable.size());
+
+  FaceInk ink{};
+  ink.frame = &frame;
+  ink.light = context.light.LightPosition;
+  ink.lights = &VectorAngleLights::instance();
+
+  // A textured face is checked before anything is written.
+  if (f.material != 0) {
+    const Texture& texture = context.textures.texture(f.material);  // throws outside 1..100
+    if (texture.width <= 0 || texture.height <= 0) {
+      throw RangeError("material " + std::to_string(f.material) + " has no texture picture");
+    }
+    ink.texture = &texture;
+    ink.texture_width = static_cast<std::uint32_t>(texture.width);
+    ink.texture_height = static_cast<std::uint32_t>(texture.height);
+    ink.texture_rows = static_cast<std::uint32_t>(texture.bgr.size() / (kTextureColumns * 3));
+  }
+
+  int t = 90;
+  if (mode == ShadingMode::Flat) {
+    if (flat_angle < 0 || flat_angle > 180) throwLightAngle(flat_angle);
+    t = flat_angle;
+  }
+  ink.flat_angle = t;
+  const int level = f.ReflectionLevel;
+  if (level <= 3) ink.shading = context.light.ShadeTable.data() + level * kShadeLevelSize;
+  ink.colour = Rgb{f.red, f.green, f.blue};
+  if (mode == ShadingMode::Flat && ink.shading != nullptr) {
+    const std::uint8_t* shade = ink.shading + std::size_t{256} * static_cast<unsigned>(t);
+    ink.colour = Rgb{shade[f.red], shade[f.green], shade[f.blue]};
+  }
+  if (bake) {
+    f.red = ink.colour.red;
+    f.green = ink.colour.green;
+    f.blue = ink.colour.blue;
+    if (mode == ShadingMode::Flat) {
+      scene.FaceShadingTable[static_cast<std::size_t>(face)].light[0] =
+          static_cast<std::uint8_t>(t);
+    }
+  }
+
+  const bool outline = context.poly_lines;
+  switch (mode) {
+    case ShadingMode::Flat:
+      drawFaceIn<ShadingMode::Flat>(ink, scene, face, view, outline);
+      break;
+    case ShadingMode::Gouraud:
+      drawFaceIn<ShadingMode::Gouraud>(ink, scene, face, view, outline);
+      break;
+    case ShadingMode::Phong:
+      drawFaceIn<ShadingMode::Phong>(ink, scene, face, view, outline);
+      break;
+  }
+}
+
+}  // namespace facetry

@@ -1,0 +1,44 @@
+// render/rasteriser.h: scan conversion of one face into ViewBitmap for one orthographic
+// view, with the depth test, flat / Gouraud / Phong lighting, textures and outlines, and
+// the corner-normal pass that Gouraud and Phong need.
+#pragma once
+#include "materials/texture_store.h"
+#include "render/frame_buffers.h"
+#include "render/lighting.h"
+#include "scene/scene.h"
+
+namespace facetry {
+
+enum class ShadingMode { Flat, Gouraud, Phong };
+
+struct RasterContext {
+  const Lighting& light;
+  const TextureStore& textures;
+  bool poly_lines;  // the "Poly-lines" box: untextured faces get black outlines
+};
+
+// Draws face `face` of `scene` in view 1 (front), 2 (top) or 3 (side) with shading `mode`,
+// testing and writing `frame`'s depth buffer (larger is nearer, 7 fraction bits; an equal
+// depth keeps the pixel drawn first). In bake mode the face's shaded colour is written back
+// into the face (and, in flat mode, its light angle into byte 0 of its FaceShading).
+// Gouraud and Phong read the FaceShading records that computeVertexNormals filled.
+// Throws RangeError for a light angle outside 0..180, a material outside 1..100, a missing
+// texture or a texel outside the texture store, or a coordinate that does not fit an int32.
+void rasteriseFace(Scene& scene, int face, int view, ShadingMode mode, bool bake,
+                   const RasterContext& context, FrameBuffers& frame);
+
+// The same with the face's flat light angle given, which must be flatLightAngle(face, light)
+// for the pixels to be the ones above. The angle does not depend on the view, so a redraw
+// of several flat views computes it once per face. It is read in flat mode only.
+void rasteriseFace(Scene& scene, int face, int view, ShadingMode mode, bool bake,
+                   const RasterContext& context, FrameBuffers& frame, int flat_angle);
+
+// The flat light angle of a face: the mean of the three corner angles, truncated.
+int flatLightAngle(const Face& face, const Point3& light);
+
+// Fills every closed object's FaceShading: corner normals (about 20 long, truncated),
+// shared by smooth faces' corners that lie within distance 1 of each other in the same
+// object, and the Gouraud light value of each corner. Faces of the open object keep theirs.
+void computeVertexNormals(Scene& scene, const Lighting& light);
+
+}  // namespace facetry
