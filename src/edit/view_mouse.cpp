@@ -6,7 +6,9 @@
 
 #include "edit/previews.h"
 #include "edit/primitives.h"
+#include "edit/selection.h"
 #include "edit/tool_modes.h"
+#include "edit/transforms.h"
 #include "files/undo.h"
 #include "scene/geometry.h"
 
@@ -209,11 +211,67 @@ bool klik(Workspace& ws, Host& host, int view, float a, float b, float c) {
   if (f.nurbConnectOn) changed |= runHook(ws.click_hooks.nurbConnect, view, click);
   if (f.nurbDrawOn) changed |= runHook(ws.click_hooks.nurbDraw, view, click);
   if (f.userExtendOn) changed |= runHook(ws.click_hooks.userExtend, view, click);
-  if (f.dragAlongOn && t.FirstClick.a == 0) t.FirstClick = click;
+  if (f.dragAlongOn) {
+    if (t.FirstClick.a != 0) {
+      voorundo(ws.scene);
+      meegetrokken(ws, view, t.FirstClick, a, b);
+      clearClicks(t);
+      changed = true;
+    } else {
+      t.FirstClick = click;
+    }
+  }
   if (f.punchOn || f.booleanPickOn) {
     changed |= runHook(ws.click_hooks.punchOrBooleanPick, view, click);
   }
-  if (!f.moveOn && !f.resizeOn) changed |= dispatchToolMode(ws, host, view, click);
+  if (f.moveOn || f.resizeOn) return changed;
+  if (f.copyOn) {
+    if (t.ClickStage == 0) {
+      t.FirstClick = click;
+      t.ClickStage = 1;
+    } else {
+      const ClickPoint first = t.FirstClick;
+      Point3 offset = viewDelta(view, a - first.a, b - first.b);
+      if (view == kFrontView) offset.z = c - first.c;
+      voorundo(ws.scene);
+      copySelection(ws, host, offset);
+      clearClicks(t);
+      changed = true;
+    }
+  }
+  if (f.resizeRectOn) {
+    if (t.ClickStage == 0) {
+      t.FirstClick = click;
+      t.ClickStage = 1;
+    } else {
+      voorundo(ws.scene);
+      doresvierkant(ws, view, t.FirstClick, a, b);
+      clearClicks(t);
+      changed = true;
+    }
+  }
+  if (f.selectObjectsOn) {
+    changed |= pickObject(ws.scene, ws.views, view, a, b, selectionValue(t));
+  }
+  if (t.ToolMode == ModeSelectArea) {
+    if (t.FirstClick.a == 0) {  // a first click at column 0 does not count as started
+      t.FirstClick = click;
+    } else {
+      const ClickPoint first = t.FirstClick;
+      if (t.selectpoints) {
+        doselectvierkantpoints(ws.scene, view, first.a, first.b, a, b, selectionValue(t));
+      } else {
+        doselectvierkant(ws.scene, view, first.a, first.b, a, b, selectionValue(t));
+      }
+      clearClicks(t);
+      changed = true;
+    }
+    return changed;
+  }
+  if (t.ToolMode == ModeSelectFace) {
+    return pickFace(ws.scene, ws.views, view, a, b, selectionValue(t)) || changed;
+  }
+  changed |= dispatchToolMode(ws, host, view, click);
   return changed;
 }
 
@@ -245,6 +303,7 @@ void pressInView(Workspace& ws, Host& host, int view, int x, int y, MouseButton 
   if (button == MouseButton::Left) {
     t.ButtonDown = true;
     if (t.flags.moveOn || t.flags.resizeOn) voorundo(ws.scene);
+    if (t.flags.resizeOn) t.ResizePreviousY = snapToGrid(y, ws.settings.GridStep);
     if (t.DragStart == std::array<int, 2>{0, 0}) t.DragStart = {x, y};
     return;
   }
@@ -278,6 +337,10 @@ void moveInView(Workspace& ws, Host& host, int view, int x, int y) {
   auto& mouse = ws.views.MousePosition[index(view)];
   Canvas& image = ws.frame.images[index(view)];
   erasePreview(ws);
+  const ToolState& t = ws.tools;
+  if (t.ButtonDown && t.flags.moveOn)
+    domove(ws, view, viewDelta(view, sx - mouse[0], sy - mouse[1]));
+  if (t.ButtonDown && t.flags.resizeOn) doresize(ws, view, static_cast<int>(sy));
   kruis(image, ws.views.CrossOn, static_cast<int>(mouse[1]), static_cast<int>(mouse[0]));
   mouse = {sx, sy};
   kruis(image, ws.views.CrossOn, static_cast<int>(sy), static_cast<int>(sx));
@@ -294,7 +357,10 @@ void releaseInView(Workspace& ws, Host& host, int view) {
   ToolState& t = ws.tools;
   t.ButtonDown = false;
   t.DragStart = {0, 0};
-  if (t.flags.moveOn || t.flags.resizeOn) redrawViews(ws);
+  if (t.flags.moveOn || t.flags.resizeOn) {
+    t.outline_view = 0;  // the redraw replaces the outline
+    redrawViews(ws);
+  }
 }
 
 void enterKey(Workspace& ws, Host& host) {

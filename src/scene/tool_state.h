@@ -103,7 +103,19 @@ struct ToolState {
   bool linar = false;     // "lin": the array tool builds a line array
   bool selectpoints = false;  // "Points": point (corner) selection
   bool selectfaces = false;   // "Faces": face selection
+  bool offmode = false;       // "off" instead of "On": clicks and rectangles deselect
   bool polyl = false;         // "Poly-lines": shaded faces get black outlines
+
+  // Transform settings: the resize axes and texture box, drag-along fall-off and "R".
+  bool xres = true, yres = true, zres = true, texres = true;
+  int sterkdrag = 0;  // "Distance influence", 0..10
+  bool relative = false;
+  Point3 ResizePivot{};     // centre of the selection when Resize was switched on
+  int ResizePreviousY = 0;  // vertical mouse position of the resize drag
+  // Outline rectangle of the last move or resize preview (min column, min row, max column,
+  // max row) in its view, drawn not-xor; none while `outline_view` is 0.
+  std::array<int, 4> Outline{};
+  int outline_view = 0;
 
   // Nearest corners found for the triangle's clicks while "D" is on.
   std::array<std::optional<FaceCorner>, 3> TriangleSnaps{};
