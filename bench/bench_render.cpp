@@ -43,20 +43,24 @@ void setMode(Workspace& ws, Mode mode) {
   ws.views.ViewShading[3] = {false, true, false, false};
 }
 
+// The three views; with survey = 1 also the survey view, as after every edit.
 void BM_Teken(benchmark::State& state) {
   Workspace& ws = workspace(static_cast<int>(state.range(0)));
   setMode(ws, static_cast<Mode>(state.range(1)));
+  ws.views.SurveyVisible = state.range(2) != 0;
   for (auto _ : state) redraw(ws);
   state.counters["faces"] = ws.scene.FaceCount;
 }
 BENCHMARK(BM_Teken)
-    ->ArgNames({"faces", "mode"})
-    ->Args({99999, kWire})
-    ->Args({99999, kFlat})
-    ->Args({99999, kGouraud})
-    ->Args({99999, kPhong})
-    ->Args({10000, kFlat})
-    ->Args({10000, kGouraud})
+    ->ArgNames({"faces", "mode", "survey"})
+    ->Args({99999, kWire, 0})
+    ->Args({99999, kFlat, 0})
+    ->Args({99999, kGouraud, 0})
+    ->Args({99999, kPhong, 0})
+    ->Args({10000, kFlat, 0})
+    ->Args({10000, kGouraud, 0})
+    ->Args({99999, kFlat, 1})
+    ->Args({99999, kGouraud, 1})
     ->Unit(benchmark::kMillisecond);
 
 void BM_ComputeVertexNormals(benchmark::State& state) {

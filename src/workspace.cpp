@@ -14,6 +14,15 @@ void startWorkspace(Workspace& ws, unsigned seed) {
   ws.frame.setBackground(ws.settings.BackgroundColour);
   ws.lighting.LightPosition = {static_cast<float>(truncToInt(ws.views.CentrePoint.x)), 0, 800};
   ws.scene.CurrentColour = {255, 0, 0};
+  ws.hooks.survey = [&ws] {
+    SurveyParts parts = ws.surveyParts();
+    surveyTeken(parts, ws.survey.suppressed, 0, ws.scene.FaceCount - 1);
+  };
+  ws.hooks.survey_cross = [&ws](int view, float column, float row) {
+    if (!ws.views.SurveyVisible || !ws.views.CrossOn) return;
+    SurveyParts parts = ws.surveyParts();
+    kruisen(parts, true, view, column, row);
+  };
   std::mt19937 random(seed);
   std::uniform_int_distribution<int> component(1, 254);
   for (Rgb& colour : ws.scene.DxfPalette) {

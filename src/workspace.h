@@ -8,6 +8,7 @@
 #include "materials/texture_store.h"
 #include "render/frame_buffers.h"
 #include "render/lighting.h"
+#include "render/survey_view.h"
 #include "render/view_render.h"
 #include "scene/scene.h"
 #include "scene/settings.h"
@@ -31,6 +32,11 @@ struct ClickHooks {
 };
 
 struct Workspace {
+  Workspace() = default;
+  // The hooks point back into the workspace, so it stays where it was made.
+  Workspace(const Workspace&) = delete;
+  Workspace& operator=(const Workspace&) = delete;
+
   Scene scene;
   Settings settings;
   ViewState views;
@@ -38,6 +44,7 @@ struct Workspace {
   FrameBuffers frame;
   ToolState tools;
   TextureStore textures;
+  SurveyView survey;
   std::string ModelName = "noname";  // shown in the caption "Facetry : " + name
   RedrawHooks hooks;                  // survey view and curves, set by their owners
   ClickHooks click_hooks;             // click steps of the modelling operations
@@ -45,12 +52,13 @@ struct Workspace {
   RedrawParts redrawParts() {
     return {scene, views, settings, tools, lighting, textures, frame, hooks};
   }
+  SurveyParts surveyParts() { return {scene, views, settings, lighting, textures, frame, survey}; }
 };
 
 // The core part of the main window's first activation: StartCentre from CentrePoint, the
 // shade table, the background row, the light position (trunc(CentrePoint.x), 0, 800), the
-// colour of new faces (red, the colour grid's first foreground) and the DXF palette filled
-// with random components 1..254 from `seed`.
+// colour of new faces (red, the colour grid's first foreground), the DXF palette filled
+// with random components 1..254 from `seed`, and the survey view hooked into the redraw.
 void startWorkspace(Workspace& ws, unsigned seed);
 
 // Redraws every view of the workspace (not in bake mode).

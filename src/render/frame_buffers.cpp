@@ -17,6 +17,18 @@ FrameBuffers::FrameBuffers()
             kDepthClear);
 }
 
+FrameBuffers::FrameBuffers(const FrameBuffers& other)
+    : ViewBitmap(other.ViewBitmap),
+      DepthBuffer(other.DepthBuffer),
+      DepthClearRow(other.DepthClearRow),
+      BackgroundRow(other.BackgroundRow),
+      images(other.images) {}
+
+FrameBuffers& FrameBuffers::second() {
+  if (!second_) second_ = std::make_unique<FrameBuffers>();
+  return *second_;
+}
+
 void FrameBuffers::setBackground(Rgb colour) {
   for (int x = 0; x < kBitmapSize; ++x) {
     BackgroundRow[static_cast<std::size_t>(3 * x)] = colour.blue;

@@ -3,6 +3,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "render/canvas.h"
@@ -17,6 +18,8 @@ constexpr std::int32_t kDepthClear = -300000;  // depths have 7 fraction bits; l
 
 struct FrameBuffers {
   FrameBuffers();
+  FrameBuffers(const FrameBuffers& other);
+  FrameBuffers& operator=(const FrameBuffers&) = delete;
 
   Canvas ViewBitmap;
   std::vector<std::int32_t> DepthBuffer;    // kDepthSize rows of kDepthSize columns
@@ -37,6 +40,13 @@ struct FrameBuffers {
   // Clears depth rows (to DepthClearRow) and bitmap rows (to BackgroundRow) from `first_row`
   // through 814.
   void clearRows(int first_row, bool depth_too);
+
+  // A second bitmap and depth buffer of the same size, made on first use, that a redraw
+  // draws half of the faces into on a second thread.
+  FrameBuffers& second();
+
+ private:
+  std::unique_ptr<FrameBuffers> second_;
 };
 
 }  // namespace facetry

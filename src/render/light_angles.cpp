@@ -15,9 +15,9 @@ constexpr double kDegreesPerRadian = 57.295779513082323;
 
 // The kernel's flat angle: three corner angles in long double, their mean in double.
 int exactFlatLightAngle(const Point3& a, const Point3& b, const Point3& c, const Point3& light) {
-  return truncToInt(
-      (faceLightAngle(light, a, b, c) + faceLightAngle(light, b, c, a) + faceLightAngle(light, c, a, b)) /
-      3);
+  return truncToInt((faceLightAngle(light, a, b, c) + faceLightAngle(light, b, c, a) +
+                     faceLightAngle(light, c, a, b)) /
+                    3);
 }
 
 // The flat angle from double arithmetic, or false when the estimate cannot be trusted to
@@ -49,11 +49,14 @@ bool quickFlatLightAngle(const Point3& a, const Point3& b, const Point3& c, cons
   const double uu = ux * ux + uy * uy + uz * uz;
   const double vv = vx * vx + vy * vy + vz * vz;
   const double ww = wx * wx + wy * wy + wz * wz;
+  // Faces with kappa up to 1000 share one margin, the one for kappa = 1000 (3e-4 degrees);
+  // thinner faces always take the kernel's path.
   const double widest = std::max({uu * vv, vv * ww, ww * uu});
-  const double kappa = std::sqrt(widest / nn);
-  const double eps = 64 * kUnitRoundoff * (kappa + 1);
-  if (!(eps < 1e-6)) return false;
-  const double margin = 1.6 * std::sqrt(eps) * kDegreesPerRadian + 1e-6 + 1e-9;
+  if (!(widest < 1e6 * nn)) return false;
+  constexpr double kMargin = 3e-4;
+  // What the margin leaves for the arccos bound, in radians, must exceed 1.6 sqrt(eps).
+  constexpr double kRoom = (kMargin - 1e-6 - 1e-9) / (1.6 * kDegreesPerRadian);
+  static_assert(kRoom * kRoom > 64 * kUnitRoundoff * (1000 + 1));
 
   const double lx = light.x, ly = light.y, lz = light.z;
   const double corners[3][3] = {{ax, ay, az}, {bx, by, bz}, {cx, cy, cz}};
@@ -64,13 +67,14 @@ bool quickFlatLightAngle(const Point3& a, const Point3& b, const Point3& c, cons
     if (!(dd > 1e-200 && dd < 1e200)) return false;
     const double cosine = std::clamp((nx * dx + ny * dy + nz * dz) / std::sqrt(nn * dd), -1.0, 1.0);
     const double degrees = std::acos(cosine) * kDegreesPerRadian;
-    if (degrees < 2 * margin) return false;
+    if (degrees < 2 * kMargin) return false;
     sum += degrees;
   }
+  // Both ends are positive and at most 180, so conversion truncates like floor.
   const double mean = sum / 3;
-  const double low = std::floor(mean - margin);
-  if (low != std::floor(mean + margin)) return false;
-  angle = static_cast<int>(low);
+  const int low = static_cast<int>(mean - kMargin);
+  if (low != static_cast<int>(mean + kMargin)) return false;
+  angle = low;
   return true;
 }
 

@@ -11,8 +11,7 @@ void buildShadeTable(Lighting& light) {
   // Every entry stays within 0..255 only for a shadow level of 0..100: the darkest entry is
   // k - k * (level * 90 div 100) div 90.
   if (light.ShadowLevel < 0 || light.ShadowLevel > 100) {
-    throw RangeError("shadow level " + std::to_string(light.ShadowLevel) +
-                     " is outside 0..100");
+    throw RangeError("shadow level " + std::to_string(light.ShadowLevel) + " is outside 0..100");
   }
   light.ShadeTable.assign(std::size_t{4} * 181 * 256, 0);
   std::uint8_t* entry = light.ShadeTable.data();

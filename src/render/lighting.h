@@ -26,6 +26,7 @@ struct Lighting {
 
 // Fills ShadeTable from ShadowLevel. For level i, a = 90 + 22 i; t < 90:
 // k + (-k * (ShadowLevel * (90 - t) div 100)) div a; t >= 90: k + (t - 90)(255 - k) div a.
+// Throws RangeError for a ShadowLevel outside 0..100 (entries would leave 0..255).
 void buildShadeTable(Lighting& light);
 
 }  // namespace facetry

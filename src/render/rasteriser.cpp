@@ -14,6 +14,7 @@
 
 #include "render/light_angles.h"
 #include "render/rasteriser.h"
+#include "render/survey_projection.h"
 #include "scene/errors.h"
 #include "scene/geometry.h"
 
@@ -32,8 +33,12 @@ struct ViewPoint {
   float column, row, depth;
 };
 
-ViewPoint projectCorner(int view, const FaceCorner& c) {
+ViewPoint projectCorner(int view, const FaceCorner& c, const SurveyProjection* survey) {
   switch (view) {
+    case 4: {
+      const Point3 p = survey->apply(c.point());
+      return {p.x, p.y, p.z};
+    }
     case 2:
       return {c.x, c.z, -c.y};
     case 3:
@@ -126,15 +131,12 @@ class EdgeWalk {
   }
   void advance() {
     for (int i = 0; i < N; ++i) {
-      value_[i] += whole_[i];
-      // remainder + part reaches rows exactly when remainder >= rows - part; written this
-      // way the sum cannot overflow.
-      if (remainder_[i] >= threshold_[i]) {
-        remainder_[i] -= threshold_[i];
-        value_[i] += carry_[i];
-      } else {
-        remainder_[i] += part_[i];
-      }
+      // remainder + part reaches rows exactly when remainder >= rows - part (compared this
+      // way the sum cannot overflow). Masks instead of a branch: the carry comes and goes
+      // with the slope's fraction, which no branch predictor follows.
+      const std::uint32_t mask = 0u - static_cast<std::uint32_t>(remainder_[i] >= threshold_[i]);
+      value_[i] += whole_[i] + (carry_[i] & mask);
+      remainder_[i] += part_[i] - (rows_ & mask);  // modulo 2^32; the result is below rows
     }
   }
   void read(std::int32_t* out) const {
@@ -162,6 +164,7 @@ struct FaceInk {
   Point3 light;
   const VectorAngleLights* lights;
   int first_row, last_row;
+  const SurveyProjection* survey;  // the mapping of view 4
 };
 
 [[noreturn]] void throwLightAngle(long long t) {
@@ -169,12 +172,17 @@ struct FaceInk {
 }
 
 template <ShadingMode Mode, bool Textured, bool Outline>
-[[gnu::always_inline]] inline void drawSpan(const FaceInk& ink, int y, const std::int32_t* short_end,
-              const std::int32_t* long_end) {
+[[gnu::always_inline]] inline void drawSpan(const FaceInk& ink, int y,
+                                            const std::int32_t* short_end,
+                                            const std::int32_t* long_end) {
   using L = Layout<Mode, Textured>;
-  const std::int32_t* left = short_end;
-  const std::int32_t* right = long_end;
-  if (long_end[0] < short_end[0]) std::swap(left, right);
+  // The ends are exchanged by value, element by element, so that they stay in registers.
+  const bool exchange = long_end[0] < short_end[0];
+  std::int32_t left[L::kCount], right[L::kCount];
+  for (int i = 0; i < L::kCount; ++i) {
+    left[i] = exchange ? long_end[i] : short_end[i];
+    right[i] = exchange ? short_end[i] : long_end[i];
+  }
   if (left[0] > kLastColumn || right[0] < 0) return;
   const int first = std::max(left[0], 0);
   const int last = std::min(right[0], kLastColumn);
@@ -192,8 +200,7 @@ template <ShadingMode Mode, bool Textured, bool Outline>
     std::int64_t s;
     if (narrow) {
       // |difference| < 2^32: the truncating quotient is the magnitudes' quotient, signed.
-      const auto magnitude =
-          static_cast<std::uint32_t>(difference < 0 ? -difference : difference);
+      const auto magnitude = static_cast<std::uint32_t>(difference < 0 ? -difference : difference);
       const std::int64_t q = divideWhole(magnitude, static_cast<std::uint32_t>(width));
       s = difference < 0 ? -q : q;
     } else {
@@ -206,36 +213,32 @@ template <ShadingMode Mode, bool Textured, bool Outline>
   std::int32_t* depth = ink.frame->depthRow(y);
   std::uint8_t* pixel = ink.frame->ViewBitmap.row(y) + std::ptrdiff_t{3} * first;
   const bool edge_row = Outline && (y == ink.first_row || y == ink.last_row);
-  if constexpr (Mode == ShadingMode::Flat && !Textured && !Outline) {
-    // One colour for the whole face: written without a branch per pixel, since whether a
-    // small face lies in front changes from row to row and would defeat branch prediction.
-    std::uint32_t z = value[L::kDepth];
-    const std::uint8_t blue = ink.colour.blue, green = ink.colour.green, red = ink.colour.red;
-    for (int x = first; x <= last; ++x, pixel += 3) {
-      const std::int32_t stored = depth[x];
-      const bool nearer = stored < static_cast<std::int32_t>(z);
-      depth[x] = nearer ? static_cast<std::int32_t>(z) : stored;
-      const auto keep = static_cast<std::uint8_t>(nearer - 1);  // 0xff when not nearer
-      pixel[0] = static_cast<std::uint8_t>((pixel[0] & keep) | (blue & ~keep));
-      pixel[1] = static_cast<std::uint8_t>((pixel[1] & keep) | (green & ~keep));
-      pixel[2] = static_cast<std::uint8_t>((pixel[2] & keep) | (red & ~keep));
-      z += step[L::kDepth];
-    }
-    return;
+  // A Gouraud value whose angle would fold below 0 stops the drawing at that pixel, hidden
+  // or not. The values along a span are linear, so when both ends fold into 0..180 every
+  // pixel does, and the angle is only worked out for pixels that are drawn.
+  bool check_light = false;
+  if constexpr (Mode == ShadingMode::Gouraud) {
+    constexpr std::int64_t kFoldable = 361 * 128;  // (unsigned) value >> 7 <= 360
+    const auto first_value = static_cast<std::int32_t>(value[L::kLight]);
+    const std::int64_t last_value =
+        first_value + static_cast<std::int32_t>(step[L::kLight]) * std::int64_t{last - first};
+    check_light =
+        !(first_value >= 0 && first_value < kFoldable && last_value >= 0 && last_value < kFoldable);
   }
   for (int x = first; x <= last; ++x, pixel += 3) {
     int t = ink.flat_angle;
     if constexpr (Mode == ShadingMode::Gouraud) {
-      std::uint32_t g = value[L::kLight] >> 7;
-      if (g > 180) {
-        if (g > 360) throwLightAngle(360 - static_cast<long long>(g));
-        g = 360 - g;
+      if (check_light && (value[L::kLight] >> 7) > 360) {
+        throwLightAngle(360 - static_cast<long long>(value[L::kLight] >> 7));
       }
-      t = static_cast<int>(g);
     }
     const auto z = static_cast<std::int32_t>(value[L::kDepth]);
     if (depth[x] < z) {
       depth[x] = z;
+      if constexpr (Mode == ShadingMode::Gouraud) {
+        const std::uint32_t g = value[L::kLight] >> 7;
+        t = static_cast<int>(g > 180 ? 360 - g : g);
+      }
       if constexpr (Mode == ShadingMode::Phong) {
         const bool lit = Textured ? ink.shading != nullptr
                                   : ink.shading != nullptr &&
@@ -299,14 +302,16 @@ void drawRows(FaceInk& ink, const Corner<Layout<Mode, Textured>::kCount>& top,
   const int last_row = std::min(bottom.row, kLastRow);
   ink.first_row = first_row;
   ink.last_row = last_row;
+  const int from = first_row;
+  const int to = last_row;
 
   EdgeWalk<N> long_edge;
-  long_edge.start(top, bottom, std::int64_t{first_row} - top.row);
+  long_edge.start(top, bottom, std::int64_t{from} - top.row);
   std::int32_t short_values[N];
   std::int32_t long_values[N];
-  int y = first_row;
+  int y = from;
 
-  const std::int64_t above_middle_end = std::min<std::int64_t>(std::int64_t{middle.row} - 1, last_row);
+  const std::int64_t above_middle_end = std::min<std::int64_t>(std::int64_t{middle.row} - 1, to);
   if (y <= above_middle_end) {
     EdgeWalk<N> upper;
     upper.start(top, middle, std::int64_t{y} - top.row);
@@ -319,10 +324,10 @@ void drawRows(FaceInk& ink, const Corner<Layout<Mode, Textured>::kCount>& top,
     }
   }
   // From the middle row on: the middle-bottom edge starts at the middle corner's own values.
-  if (y <= last_row) {
+  if (y <= to) {
     EdgeWalk<N> lower;
     lower.start(middle, bottom, std::int64_t{y} - middle.row);
-    for (; y <= last_row; ++y) {
+    for (; y <= to; ++y) {
       lower.read(short_values);
       long_edge.read(long_values);
       drawSpan<Mode, Textured, Outline>(ink, y, short_values, long_values);
@@ -339,27 +344,25 @@ void drawFace(FaceInk& ink, const Scene& scene, int face, int view) {
   const FaceShading& shading = scene.FaceShadingTable[static_cast<std::size_t>(face)];
 
   // Sorted by row with three exchanges (0/1, 0/2, 1/2), each only when the first row is
-  // larger; the corner numbers travel along so that each keeps its own values.
-  ViewPoint p[3] = {projectCorner(view, f.corners[0]), projectCorner(view, f.corners[1]),
-                    projectCorner(view, f.corners[2])};
-  int order[3] = {0, 1, 2};
-  const auto exchange = [&](int a, int b) {
-    if (p[a].row > p[b].row) {
-      std::swap(p[a], p[b]);
-      std::swap(order[a], order[b]);
-    }
-  };
-  exchange(0, 1);
-  exchange(0, 2);
-  exchange(1, 2);
+  // larger. Only the rows and corner numbers are exchanged, in registers; each corner's
+  // values are then read by its number.
+  const ViewPoint p[3] = {projectCorner(view, f.corners[0], ink.survey),
+                          projectCorner(view, f.corners[1], ink.survey),
+                          projectCorner(view, f.corners[2], ink.survey)};
+  float r0 = p[0].row, r1 = p[1].row, r2 = p[2].row;
+  int k0 = 0, k1 = 1, k2 = 2;
+  if (r0 > r1) std::swap(r0, r1), std::swap(k0, k1);
+  if (r0 > r2) std::swap(r0, r2), std::swap(k0, k2);
+  if (r1 > r2) std::swap(r1, r2), std::swap(k1, k2);
+  const int order[3] = {k0, k1, k2};
 
   Corner<L::kCount> corners[3];
   for (int i = 0; i < 3; ++i) {
     Corner<L::kCount>& c = corners[i];
     const int k = order[i];
-    c.q[0] = truncCoordinate(p[i].column);
-    c.row = truncCoordinate(p[i].row);
-    c.q[L::kDepth] = toFixed(static_cast<std::uint32_t>(truncCoordinate(p[i].depth)));
+    c.q[0] = truncCoordinate(p[k].column);
+    c.row = truncCoordinate(p[k].row);
+    c.q[L::kDepth] = toFixed(static_cast<std::uint32_t>(truncCoordinate(p[k].depth)));
     if constexpr (Mode == ShadingMode::Gouraud) {
       c.q[L::kLight] = toFixed(shading.light[k]);
     }
@@ -370,6 +373,8 @@ void drawFace(FaceInk& ink, const Scene& scene, int face, int view) {
       }
     }
     if constexpr (Textured) {
+      // Only a textured face truncates its texture coordinates: an untextured face never
+      // fails over values it does not use.
       c.q[L::kU] = toFixed(static_cast<std::uint32_t>(truncCoordinate(f.corners[k].u)));
       c.q[L::kV] = toFixed(static_cast<std::uint32_t>(truncCoordinate(f.corners[k].v)));
     }
@@ -400,7 +405,8 @@ void rasteriseFace(Scene& scene, int face, int view, ShadingMode mode, bool bake
 
 void rasteriseFace(Scene& scene, int face, int view, ShadingMode mode, bool bake,
                    const RasterContext& context, FrameBuffers& frame, int flat_angle) {
-  assert(view >= 1 && view <= 3);
+  assert(view >= 1 && view <= 4);
+  if (view == 4 && context.survey == nullptr) throw RangeError("the survey view has no mapping");
   assert(context.light.ShadeTable.size() == 4 * kShadeLevelSize);
   assert(frame.ViewBitmap.width() == kBitmapSize && frame.ViewBitmap.height() == kBitmapSize);
   assert(frame.DepthBuffer.size() == std::size_t{kDepthSize} * kDepthSize);
@@ -409,8 +415,9 @@ void rasteriseFace(Scene& scene, int face, int view, ShadingMode mode, bool bake
 
   FaceInk ink{};
   ink.frame = &frame;
+  ink.survey = context.survey;
   ink.light = context.light.LightPosition;
-  ink.lights = &VectorAngleLights::instance();
+  if (mode == ShadingMode::Phong) ink.lights = &VectorAngleLights::instance();
 
   // A textured face is checked before anything is written.
   if (f.material != 0) {

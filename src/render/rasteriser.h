@@ -11,13 +11,17 @@ namespace facetry {
 
 enum class ShadingMode { Flat, Gouraud, Phong };
 
+struct SurveyProjection;
+
 struct RasterContext {
   const Lighting& light;
   const TextureStore& textures;
   bool poly_lines;  // the "Poly-lines" box: untextured faces get black outlines
+  const SurveyProjection* survey = nullptr;  // the mapping of view 4, the survey view
 };
 
-// Draws face `face` of `scene` in view 1 (front), 2 (top) or 3 (side) with shading `mode`,
+// Draws face `face` of `scene` in view 1 (front), 2 (top), 3 (side) or 4 (the survey view,
+// mapped by context.survey) with shading `mode`,
 // testing and writing `frame`'s depth buffer (larger is nearer, 7 fraction bits; an equal
 // depth keeps the pixel drawn first). In bake mode the face's shaded colour is written back
 // into the face (and, in flat mode, its light angle into byte 0 of its FaceShading).

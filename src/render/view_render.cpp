@@ -4,129 +4,16 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <vector>
 
 #include "render/rasteriser.h"
+#include "render/view_passes.h"
 #include "scene/errors.h"
 #include "scene/geometry.h"
 
 namespace facetry {
 
 namespace {
-
-constexpr int kLineLimit = kImageSize - 1;  // lines never plot columns or rows 814 and 815
-
-inline void putPixel(Canvas& bitmap, int x, int y, Rgb colour) {
-  std::uint8_t* p = bitmap.row(y) + 3 * x;
-  p[0] = colour.blue;
-  p[1] = colour.green;
-  p[2] = colour.red;
-}
-
-// The integer line of the wire frame and the corner marks: the major axis is walked pixel
-// by pixel within 0..814, the minor coordinate follows by truncating division, and only
-// pixels with both coordinates in 0..813 are written.
-void drawBitmapLine(Canvas& bitmap, std::int64_t x1, std::int64_t y1, std::int64_t x2,
-                    std::int64_t y2, Rgb colour) {
-  if (x1 < 1 && y1 < 1 && x2 < 1 && y2 < 1) return;
-  const bool x_major = std::llabs(y2 - y1) < std::llabs(x2 - x1);
-  if (!x_major) {
-    std::swap(x1, y1);
-    std::swap(x2, y2);
-  }
-  // From here "x" is the major axis.
-  if (x1 > x2) {
-    std::swap(x1, x2);
-    std::swap(y1, y2);
-  }
-  const std::int64_t divisor = x2 - x1 != 0 ? x2 - x1 : 1;
-  const std::int64_t from = std::clamp<std::int64_t>(x1, 0, kLineLimit);
-  const std::int64_t to = std::clamp<std::int64_t>(x2, 0, kLineLimit);
-  for (std::int64_t x = from; x <= to; ++x) {
-    const std::int64_t y = (y2 - y1) * (x - x1) / divisor + y1;
-    const std::int64_t column = x_major ? x : y;
-    const std::int64_t row = x_major ? y : x;
-    if (column >= 0 && column < kLineLimit && row >= 0 && row < kLineLimit) {
-      putPixel(bitmap, static_cast<int>(column), static_cast<int>(row), colour);
-    }
-  }
-}
-
-struct ViewPoint {
-  std::int32_t column, row;
-};
-
-ViewPoint toPixel(int view, const FaceCorner& corner) {
-  Point3 p = corner.point();
-  projectToView(view, p);
-  return {truncToInt(p.x), truncToInt(p.y)};
-}
-
-// A square outline two pixels around each selected corner, in the selection colour.
-void drawCornerMarks(Canvas& bitmap, int view, const Face& face, Rgb colour) {
-  for (const FaceCorner& corner : face.corners) {
-    if (!corner.selected) continue;
-    const ViewPoint p = toPixel(view, corner);
-    const std::int64_t l = p.column - 2, r = p.column + 2, t = p.row - 2, b = p.row + 2;
-    drawBitmapLine(bitmap, l, t, r, t, colour);
-    drawBitmapLine(bitmap, r, t, r, b, colour);
-    drawBitmapLine(bitmap, r, b, l, b, colour);
-    drawBitmapLine(bitmap, l, b, l, t, colour);
-  }
-}
-
-const ViewShadingEntry& shadingOf(const ViewState& views, int view) {
-  return views.ViewShading[static_cast<std::size_t>(view - 1)];
-}
-
-ShadingMode modeOf(const ViewShadingEntry& entry) {
-  if (entry.gouraud) return ShadingMode::Gouraud;
-  if (entry.phong) return ShadingMode::Phong;
-  return ShadingMode::Flat;
-}
-
-// One pass over every face in `view`: edges when the view is wired, faces otherwise, and
-// the corner marks of selected faces when point or face selection is on. The front pass
-// also grows each object's screen bounds and the scene centroid.
-void drawPass(RedrawParts& parts, int view, bool bake) {
-  Scene& scene = parts.scene;
-  FrameBuffers& frame = parts.frame;
-  const ViewShadingEntry& shading = shadingOf(parts.views, view);
-  const ShadingMode mode = modeOf(shading);
-  const RasterContext context{parts.light, parts.textures, parts.tools.polyl};
-  const bool marks = parts.tools.selectpoints || parts.tools.selectfaces;
-  const bool front = view == kFrontView;
-  SceneCentroidSums& centroid = parts.views.SceneCentroid;
-  for (int i = 0; i < scene.FaceCount; ++i) {
-    const Face& face = scene.face(i);
-    if (front) {
-      ModelObject& object = scene.object(face.object);
-      for (const FaceCorner& c : face.corners) {
-        const float p[3] = {c.x, c.y, c.z};
-        for (int a = 0; a < 3; ++a) {
-          if (p[a] > object.max[a]) object.max[a] = p[a];
-          if (p[a] < object.min[a]) object.min[a] = p[a];
-          centroid.sum[a] += p[a];
-        }
-      }
-      centroid.count += 3;
-    }
-    if (!shading.shaded) {
-      const Rgb colour{face.red, face.green, face.blue};
-      drawViewLine(frame.ViewBitmap, view, face.corners[0].point(), face.corners[1].point(),
-                   colour);
-      drawViewLine(frame.ViewBitmap, view, face.corners[1].point(), face.corners[2].point(),
-                   colour);
-      drawViewLine(frame.ViewBitmap, view, face.corners[0].point(), face.corners[2].point(),
-                   colour);
-    } else {
-      rasteriseFace(scene, i, view, mode, bake, context, frame);
-    }
-    if (face.selected && marks) {
-      drawCornerMarks(frame.ViewBitmap, view, scene.FaceTable[static_cast<std::size_t>(i)],
-                      parts.settings.SelectionColour);
-    }
-  }
-}
 
 void drawSelectionBox(Canvas& image, std::int32_t min_column, std::int32_t min_row,
                       std::int32_t max_column, std::int32_t max_row, Rgb colour) {
@@ -199,16 +86,30 @@ void teken(RedrawParts& parts, bool bake) {
   }
 
   const bool others = !bake && views.ThreeWindows;
+  // A face's flat light angle does not depend on the view: worked out once for all views.
+  std::vector<int> flat_angles;
+  bool any_flat = false;
+  for (int v = 0; v < (others ? 3 : 1); ++v) {
+    const ViewShadingEntry& entry = views.ViewShading[static_cast<std::size_t>(v)];
+    any_flat = any_flat || (entry.shaded && modeOf(entry) == ShadingMode::Flat);
+  }
+  if (any_flat) {
+    flat_angles.resize(static_cast<std::size_t>(scene.FaceCount));
+    for (int i = 0; i < scene.FaceCount; ++i) {
+      flat_angles[static_cast<std::size_t>(i)] =
+          flatLightAngle(scene.face(i), parts.light.LightPosition);
+    }
+  }
   if (scene.FaceCount == 0) {
     for (Canvas& image : frame.images) image.copyFrom(frame.ViewBitmap);
   } else {
-    drawPass(parts, kFrontView, bake);
+    drawPass(parts, kFrontView, bake, flat_angles);
     frame.images[0].copyFrom(frame.ViewBitmap);
     if (others) {
       for (int view : {kTopView, kSideView}) {
         const auto index = static_cast<std::size_t>(view - 1);
         frame.clearRows(views.ScrollY[index], views.ViewShading[index].shaded);
-        drawPass(parts, view, bake);
+        drawPass(parts, view, bake, flat_angles);
         frame.images[index].copyFrom(frame.ViewBitmap);
       }
     }

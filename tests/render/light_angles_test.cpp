@@ -18,9 +18,9 @@ namespace {
 
 int kernelFlatAngle(const Face& f, const Point3& light) {
   const Point3 a = f.corners[0].point(), b = f.corners[1].point(), c = f.corners[2].point();
-  return truncToInt(
-      (faceLightAngle(light, a, b, c) + faceLightAngle(light, b, c, a) + faceLightAngle(light, c, a, b)) /
-      3);
+  return truncToInt((faceLightAngle(light, a, b, c) + faceLightAngle(light, b, c, a) +
+                     faceLightAngle(light, c, a, b)) /
+                    3);
 }
 
 Face faceOf(const Point3& a, const Point3& b, const Point3& c) {
@@ -89,8 +89,8 @@ TEST(LightAngles, FlatAngleEqualsTheKernelsMeanOfThreeCornerAngles) {
   cases.push_back({square, {105, 105, 1000}});
   cases.push_back({square, {300, 105, 0}});  // in the face's plane: every angle 90
   cases.push_back({square, {100, 100, 0}});  // on a corner: zero length
-  cases.push_back({faceOf({1, 1, 1}, {1, 1, 1}, {1, 1, 1}), {5, 5, 5}});       // a point
-  cases.push_back({faceOf({0, 0, 0}, {10, 0, 0}, {20, 0, 0}), {5, 5, 5}});     // a line
+  cases.push_back({faceOf({1, 1, 1}, {1, 1, 1}, {1, 1, 1}), {5, 5, 5}});           // a point
+  cases.push_back({faceOf({0, 0, 0}, {10, 0, 0}, {20, 0, 0}), {5, 5, 5}});         // a line
   cases.push_back({faceOf({0, 0, 0}, {500, 0, 0}, {1000, 1e-3f, 0}), {5, 5, 5}});  // sliver
   cases.push_back({faceOf({0, 0, 0}, {1e-3f, 0, 0}, {0, 1e-3f, 0}), {5, 5, 5}});   // tiny
 

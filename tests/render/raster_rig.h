@@ -51,7 +51,9 @@ struct RasterRig {
     return index;
   }
   Face& face(int index) { return scene.FaceTable[static_cast<std::size_t>(index)]; }
-  FaceShading& shading(int index) { return scene.FaceShadingTable[static_cast<std::size_t>(index)]; }
+  FaceShading& shading(int index) {
+    return scene.FaceShadingTable[static_cast<std::size_t>(index)];
+  }
 
   void setShadow(int level) {
     light.ShadowLevel = level;

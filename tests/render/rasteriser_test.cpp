@@ -18,8 +18,7 @@ using testing::RasterRig;
 constexpr Rgb kWhite{255, 255, 255};
 constexpr Rgb kBlack{0, 0, 0};
 constexpr Rgb kPaint{40, 120, 200};
-constexpr ShadingMode kAllModes[] = {ShadingMode::Flat, ShadingMode::Gouraud,
-                                     ShadingMode::Phong};
+constexpr ShadingMode kAllModes[] = {ShadingMode::Flat, ShadingMode::Gouraud, ShadingMode::Phong};
 
 // A right triangle in the plane z = 0 with its right angle at (100, 100). Its flat normal
 // (B - C) x (A - B) = (0, 0, -100) points away from +z.
@@ -237,19 +236,22 @@ TEST(RasteriserTexture, TexelsWrapAtThePictureSizeAndNegativeCoordinatesWrapUnsi
   // A 3 x 2 picture with six colours.
   const std::vector<Rgb> picture = {{10, 0, 0}, {20, 0, 0}, {30, 0, 0},
                                     {0, 10, 0}, {0, 20, 0}, {0, 30, 0}};
-  const auto texel = [&](int column, int row) { return picture[static_cast<std::size_t>(row * 3 + column)]; };
+  const auto texel = [&](int column, int row) {
+    return picture[static_cast<std::size_t>(row * 3 + column)];
+  };
   {
     // u = x and v = y at the corners (0,0) (8,0) (0,8): every span starts on the long edge
     // at u = 0 and steps u by (1024 - 128 y - 0) div (8 - y) = 128, so pixel (x, y) shows
     // texel (x mod 3, y mod 2). Level None: texels unshaded.
     RasterRig rig;
     rig.textures.set(1, 3, 2, picture);
-    const int f = rig.addFaceObject(at(0, 0, 0, 0, 0), at(8, 0, 0, 8, 0), at(0, 8, 0, 0, 8),
-                                    kPaint, 4);
+    const int f =
+        rig.addFaceObject(at(0, 0, 0, 0, 0), at(8, 0, 0, 8, 0), at(0, 8, 0, 0, 8), kPaint, 4);
     rig.face(f).material = 1;
     rig.draw(f, 1, ShadingMode::Flat);
     for (int y = 0; y <= 8; ++y) {
-      for (int x = 0; x <= 8 - y; ++x) EXPECT_EQ(rig.pixel(x, y), texel(x % 3, y % 2)) << x << "," << y;
+      for (int x = 0; x <= 8 - y; ++x)
+        EXPECT_EQ(rig.pixel(x, y), texel(x % 3, y % 2)) << x << "," << y;
       EXPECT_EQ(rig.pixel(9 - y, y), kWhite) << y;
     }
   }
@@ -257,8 +259,8 @@ TEST(RasteriserTexture, TexelsWrapAtThePictureSizeAndNegativeCoordinatesWrapUnsi
     // u = -1: -128 read as unsigned is 2^32 - 128, >> 7 gives 33554431 = 3 * 11184810 + 1.
     RasterRig rig;
     rig.textures.set(1, 3, 2, picture);
-    const int f = rig.addFaceObject(at(0, 0, 0, -1, 0), at(8, 0, 0, -1, 0), at(0, 8, 0, -1, 0),
-                                    kPaint, 4);
+    const int f =
+        rig.addFaceObject(at(0, 0, 0, -1, 0), at(8, 0, 0, -1, 0), at(0, 8, 0, -1, 0), kPaint, 4);
     rig.face(f).material = 1;
     rig.draw(f, 1, ShadingMode::Flat);
     EXPECT_EQ(rig.pixel(0, 0), texel(1, 0));
@@ -268,8 +270,8 @@ TEST(RasteriserTexture, TexelsWrapAtThePictureSizeAndNegativeCoordinatesWrapUnsi
     // Shaded texels: Gouraud values 180 at level Max turn every texel white.
     RasterRig rig;
     rig.textures.set(1, 3, 2, picture);
-    const int f = rig.addFaceObject(at(0, 0, 0, 0, 0), at(8, 0, 0, 8, 0), at(0, 8, 0, 0, 8),
-                                    kPaint, 0);
+    const int f =
+        rig.addFaceObject(at(0, 0, 0, 0, 0), at(8, 0, 0, 8, 0), at(0, 8, 0, 0, 8), kPaint, 0);
     rig.face(f).material = 1;
     for (auto& value : rig.shading(f).light) value = 180;
     rig.draw(f, 1, ShadingMode::Gouraud);
@@ -279,21 +281,19 @@ TEST(RasteriserTexture, TexelsWrapAtThePictureSizeAndNegativeCoordinatesWrapUnsi
 
 TEST(RasteriserBake, FlatBakeStoresTheShadedColourAndAngleOtherModesKeepTheColour) {
   RasterRig rig;
-  rig.light.LightPosition = {105, 105, 1e10f};
+  rig.light.LightPosition = {105, 105, 1e10f};  // t = 180 as above: white at level Max
   const int f = addFacingTriangle(rig, kPaint, 0);
+  const int g = addFacingTriangle(rig, kPaint, 0);
+  rig.shading(g).light[0] = 33;
   rig.draw(f, 1, ShadingMode::Flat, true);
+  rig.draw(g, 1, ShadingMode::Gouraud, true);
   EXPECT_EQ((Rgb{rig.face(f).red, rig.face(f).green, rig.face(f).blue}), kWhite);
   EXPECT_EQ(rig.shading(f).light[0], 180);
-
-  RasterRig smooth;
-  const int g = addFacingTriangle(smooth, kPaint, 0);
-  smooth.shading(g).light[0] = 33;
-  smooth.draw(g, 1, ShadingMode::Gouraud, true);
-  EXPECT_EQ((Rgb{smooth.face(g).red, smooth.face(g).green, smooth.face(g).blue}), kPaint);
-  EXPECT_EQ(smooth.shading(g).light[0], 33);
+  EXPECT_EQ((Rgb{rig.face(g).red, rig.face(g).green, rig.face(g).blue}), kPaint);
+  EXPECT_EQ(rig.shading(g).light[0], 33);
 }
 
-TEST(RasteriserErrors, BadMaterialsAnglesAndCoordinatesThrowRangeError) {
+TEST(RasteriserErrors, BadMaterialsTexelsAndAnglesThrowRangeError) {
   {
     // A material outside 1..100, or one without a picture, fails before anything changes.
     RasterRig rig;
@@ -316,38 +316,24 @@ TEST(RasteriserErrors, BadMaterialsAnglesAndCoordinatesThrowRangeError) {
                  RangeError);
     EXPECT_THROW(rasteriseFace(rig.scene, f, 1, ShadingMode::Flat, false, context, rig.frame, -1),
                  RangeError);
-    // Outside flat mode the given angle is not read.
+    // A given angle of 90 draws the colour unchanged; outside flat mode it is not read.
+    rasteriseFace(rig.scene, f, 1, ShadingMode::Flat, false, context, rig.frame, 90);
+    EXPECT_EQ(rig.pixel(102, 105), kPaint);
     EXPECT_NO_THROW(
         rasteriseFace(rig.scene, f, 1, ShadingMode::Gouraud, false, context, rig.frame, 999));
-  }
-  {
-    // A column beyond the int32 range.
-    RasterRig rig;
-    const int f = rig.addFaceObject(at(0, 0, 0), at(3e9f, 0, 0), at(0, 10, 0), kPaint);
-    EXPECT_THROW(rig.draw(f, 1, ShadingMode::Gouraud), RangeError);
   }
   {
     // A picture wider than the store's 816 columns: texel column 816 is not stored, and the
     // face throws when its span reaches u = 816 (pixel 816 - 800 = 16 of the row).
     RasterRig rig;
     rig.textures.set(1, 900, 1, std::vector<Rgb>(900, kPaint));
-    const int f = rig.addFaceObject(at(0, 0, 0, 800, 0), at(100, 0, 0, 900, 0),
-                                    at(0, 1, 0, 800, 0), kPaint, 4);
+    const int f = rig.addFaceObject(at(0, 0, 0, 800, 0), at(100, 0, 0, 900, 0), at(0, 1, 0, 800, 0),
+                                    kPaint, 4);
     rig.face(f).material = 1;
     EXPECT_THROW(rig.draw(f, 1, ShadingMode::Flat), RangeError);
     EXPECT_EQ(rig.pixel(15, 0), kPaint);  // drawn before the bad texel
     EXPECT_EQ(rig.pixel(16, 0), kWhite);
   }
-}
-
-TEST(RasteriserLight, GivenFlatAngleIsTheOneDrawnWith) {
-  // The overload draws with the angle it is given: t = 90 keeps the colour at any level.
-  RasterRig rig;
-  rig.light.LightPosition = {105, 105, 1e10f};
-  const int f = addFacingTriangle(rig, kPaint, 0);
-  const RasterContext context{rig.light, rig.textures, false};
-  rasteriseFace(rig.scene, f, 1, ShadingMode::Flat, false, context, rig.frame, 90);
-  EXPECT_EQ(rig.pixel(102, 105), kPaint);
 }
 
 }  // namespace

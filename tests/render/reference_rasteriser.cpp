@@ -60,9 +60,9 @@ void referenceRasteriseFace(Scene& scene, int face_index, int view, ShadingMode 
     const Point3 a = face.corners[0].point();
     const Point3 b = face.corners[1].point();
     const Point3 c = face.corners[2].point();
-    t = truncToInt(
-        (faceLightAngle(lamp, a, b, c) + faceLightAngle(lamp, b, c, a) + faceLightAngle(lamp, c, a, b)) /
-        3);
+    t = truncToInt((faceLightAngle(lamp, a, b, c) + faceLightAngle(lamp, b, c, a) +
+                    faceLightAngle(lamp, c, a, b)) /
+                   3);
     if (t < 0 || t > 180) throw RangeError("light angle");
   }
   const int level = face.ReflectionLevel;
@@ -210,8 +210,7 @@ void referenceRasteriseFace(Scene& scene, int face_index, int view, ShadingMode 
           out = {light.shade(level, pixel_t, colour.red), light.shade(level, pixel_t, colour.green),
                  light.shade(level, pixel_t, colour.blue)};
         }
-        if (context.poly_lines &&
-            (x == first || x == last || y == first_row || y == last_row)) {
+        if (context.poly_lines && (x == first || x == last || y == first_row || y == last_row)) {
           out = {0, 0, 0};
         }
       }
