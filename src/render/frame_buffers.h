@@ -41,6 +41,11 @@ struct FrameBuffers {
   // through 814.
   void clearRows(int first_row, bool depth_too);
 
+  // Each face's flat light angle, worked out once per redraw for all its views; current
+  // only while that redraw runs.
+  std::vector<int> flat_angles;
+  bool flat_angles_current = false;
+
   // A second bitmap and depth buffer of the same size, made on first use, that a redraw
   // draws half of the faces into on a second thread.
   FrameBuffers& second();

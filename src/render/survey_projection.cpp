@@ -18,12 +18,50 @@ SurveyProjection::SurveyProjection(const Settings& settings, const SceneCentroid
       sin_z(std::sin(settings.SurveyAngleZ * kDegreeRadians)),
       scale(settings.SurveyScale) {}
 
+namespace {
+
+// One plane rotation as the geometry kernel does it (long double, each result stored as a
+// float), worked out in double. Returns false, leaving u and v alone, when a result lies so
+// near a float rounding step that the kernel's wider arithmetic might round it the other
+// way; the caller then lets the kernel do it.
+// note: the double result is within 6 ulp (2^-53 relative) of the largest magnitude involved
+// of the exact value, the kernel's within far less; if both ends of that interval round to
+// the same float, so do both results.
+bool quickRotatePlane(float& u, float& v, float cu, float cv, double c, double s) {
+  const double du = static_cast<double>(u) - cu;
+  const double dv = static_cast<double>(v) - cv;
+  const double new_u = cu + du * c + dv * s;
+  const double new_v = cv + dv * c - du * s;
+  const double bound =
+      6.0 * 0x1p-53 * (std::fabs(cu) + std::fabs(cv) + std::fabs(du) + std::fabs(dv));
+  const auto u_float = static_cast<float>(new_u);
+  const auto v_float = static_cast<float>(new_v);
+  if (!std::isfinite(new_u) || !std::isfinite(new_v) ||
+      static_cast<float>(new_u - bound) != u_float ||
+      static_cast<float>(new_u + bound) != u_float ||
+      static_cast<float>(new_v - bound) != v_float ||
+      static_cast<float>(new_v + bound) != v_float) {
+    return false;
+  }
+  u = u_float;
+  v = v_float;
+  return true;
+}
+
+}  // namespace
+
 Point3 SurveyProjection::apply(const Point3& p) const {
   FaceCorner c;
   c.setPoint(p);
-  rotateY(c, true, centre, cos_y, sin_y, true);
-  rotateX(c, true, centre, cos_x, sin_x, true);
-  rotateZ(c, true, centre, cos_z, sin_z, true);
+  if (!quickRotatePlane(c.z, c.x, centre.z, centre.x, cos_y, sin_y)) {
+    rotateY(c, true, centre, cos_y, sin_y, true);
+  }
+  if (!quickRotatePlane(c.y, c.z, centre.y, centre.z, cos_x, sin_x)) {
+    rotateX(c, true, centre, cos_x, sin_x, true);
+  }
+  if (!quickRotatePlane(c.x, c.y, centre.x, centre.y, cos_z, sin_z)) {
+    rotateZ(c, true, centre, cos_z, sin_z, true);
+  }
   return {static_cast<float>((static_cast<double>(c.x) - centre.x) * scale + kSurveyWidth / 2),
           static_cast<float>((static_cast<double>(c.y) - centre.y) * scale + kSurveyHeight / 2),
           static_cast<float>((static_cast<double>(c.z) - centre.z) * scale)};

@@ -43,8 +43,16 @@ void surveyTeken(SurveyParts& parts, bool suppress, int first, int last) {
   const SurveyProjection projection(parts.settings, parts.views.SceneCentroid);
   const RasterContext context{parts.light, parts.textures, false, &projection};
   const int end = std::min(survey.last_face, parts.scene.FaceCount - 1);
+  const bool angles_known =
+      mode == ShadingMode::Flat && frame.flat_angles_current &&
+      frame.flat_angles.size() == static_cast<std::size_t>(parts.scene.FaceCount);
   for (int i = std::max(survey.first_face, 0); i <= end; ++i) {
-    rasteriseFace(parts.scene, i, kSurveyView, mode, false, context, frame);
+    if (angles_known) {
+      rasteriseFace(parts.scene, i, kSurveyView, mode, false, context, frame,
+                    frame.flat_angles[static_cast<std::size_t>(i)]);
+    } else {
+      rasteriseFace(parts.scene, i, kSurveyView, mode, false, context, frame);
+    }
   }
   survey.Image4.copyFrom(frame.ViewBitmap);
   if (parts.views.CrossOn) drawCross(survey);

@@ -182,6 +182,24 @@ void drawBitmapLine(Canvas& bitmap, std::int64_t x1, std::int64_t y1, std::int64
   }
 }
 
+void computeFlatAngles(const Scene& scene, const Point3& light, std::vector<int>& angles) {
+  const int faces = scene.FaceCount;
+  angles.resize(static_cast<std::size_t>(faces));
+  auto work = [&](int first, int last) {
+    for (int i = first; i < last; ++i) {
+      angles[static_cast<std::size_t>(i)] =
+          flatLightAngle(scene.FaceTable[static_cast<std::size_t>(i)], light);
+    }
+  };
+  if (faces < kSplitFaces || std::thread::hardware_concurrency() < 2) {
+    work(0, faces);
+    return;
+  }
+  std::thread other(work, faces / 2, faces);
+  work(0, faces / 2);
+  other.join();
+}
+
 ShadingMode modeOf(const ViewShadingEntry& entry) {
   if (entry.gouraud) return ShadingMode::Gouraud;
   if (entry.phong) return ShadingMode::Phong;

@@ -15,6 +15,9 @@ namespace facetry {
 void drawBitmapLine(Canvas& bitmap, std::int64_t x1, std::int64_t y1, std::int64_t x2,
                     std::int64_t y2, Rgb colour);
 
+// Every face's flat light angle into `angles`, on two threads for a large scene.
+void computeFlatAngles(const Scene& scene, const Point3& light, std::vector<int>& angles);
+
 // The drawing mode of a view's entry.
 ShadingMode modeOf(const ViewShadingEntry& entry);
 

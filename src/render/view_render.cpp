@@ -86,19 +86,20 @@ void teken(RedrawParts& parts, bool bake) {
   }
 
   const bool others = !bake && views.ThreeWindows;
-  // A face's flat light angle does not depend on the view: worked out once for all views.
-  std::vector<int> flat_angles;
+  // A face's flat light angle does not depend on the view: worked out once for all the
+  // views of this redraw, the survey view included.
+  std::vector<int>& flat_angles = frame.flat_angles;
+  frame.flat_angles_current = false;
   bool any_flat = false;
   for (int v = 0; v < (others ? 3 : 1); ++v) {
     const ViewShadingEntry& entry = views.ViewShading[static_cast<std::size_t>(v)];
     any_flat = any_flat || (entry.shaded && modeOf(entry) == ShadingMode::Flat);
   }
+  const ViewShadingEntry& survey = views.ViewShading[3];
+  any_flat = any_flat || (!bake && views.SurveyVisible && !survey.gouraud && !survey.phong);
   if (any_flat) {
-    flat_angles.resize(static_cast<std::size_t>(scene.FaceCount));
-    for (int i = 0; i < scene.FaceCount; ++i) {
-      flat_angles[static_cast<std::size_t>(i)] =
-          flatLightAngle(scene.face(i), parts.light.LightPosition);
-    }
+    computeFlatAngles(scene, parts.light.LightPosition, flat_angles);
+    frame.flat_angles_current = true;
   }
   if (scene.FaceCount == 0) {
     for (Canvas& image : frame.images) image.copyFrom(frame.ViewBitmap);
@@ -151,6 +152,7 @@ void teken(RedrawParts& parts, bool bake) {
     }
   }
   if (!bake && parts.hooks.survey) parts.hooks.survey();
+  frame.flat_angles_current = false;
   if (!bake && parts.hooks.curves) parts.hooks.curves();
 
   scene.ObjectNameBuffer.assign("Object_01");

@@ -1,0 +1,113 @@
+// Tests of the survey view: its projection against the geometry kernel's rotations, scale 0,
+// the hidden window, the refused modes and the cross.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "render/survey_projection.h"
+#include "render/survey_view.h"
+#include "scene/geometry.h"
+#include "support/scene_checks.h"
+#include "support/scripted_host.h"
+#include "workspace.h"
+
+namespace facetry {
+namespace {
+
+TEST(SurveyProjection, QuickRotationsGiveTheKernelsFloatsExactly) {
+  std::mt19937 random(4);
+  std::uniform_real_distribution<float> coordinate(-3000, 3000), angle(0, 360);
+  for (int round = 0; round < 200; ++round) {
+    Settings settings;
+    settings.SurveyAngleX = angle(random);
+    settings.SurveyAngleY = angle(random);
+    settings.SurveyAngleZ = round % 4 == 0 ? 0 : angle(random);
+    settings.SurveyScale = 0.3f;
+    SceneCentroidSums centroid;
+    centroid.centre[0] = coordinate(random);
+    centroid.centre[1] = coordinate(random);
+    centroid.centre[2] = coordinate(random);
+    const SurveyProjection projection(settings, centroid);
+    for (int k = 0; k < 500; ++k) {
+      const Point3 p{coordinate(random), coordinate(random), round % 7 == 0 ? 150.f : coordinate(random)};
+      FaceCorner c;
+      c.setPoint(p);
+      rotateY(c, true, projection.centre, projection.cos_y, projection.sin_y, true);
+      rotateX(c, true, projection.centre, projection.cos_x, projection.sin_x, true);
+      rotateZ(c, true, projection.centre, projection.cos_z, projection.sin_z, true);
+      const Point3 q = projection.apply(p);
+      const auto expected_column = static_cast<float>(
+          (static_cast<double>(c.x) - projection.centre.x) * projection.scale + kSurveyWidth / 2);
+      ASSERT_EQ(q.x, expected_column);
+      ASSERT_EQ(q.y, static_cast<float>((static_cast<double>(c.y) - projection.centre.y) *
+                                            projection.scale + kSurveyHeight / 2));
+    }
+  }
+}
+
+struct SurveyFixture {
+  Workspace ws;
+  testing::ScriptedHost host;
+  SurveyFixture() {
+    startWorkspace(ws, 1);
+    testing::addBoxObject(ws.scene, host, 100, 100, 150, 200, "box");
+  }
+  int nonBackground() const {
+    int n = 0;
+    for (int y = 0; y < kSurveyHeight; ++y) {
+      for (int x = 0; x < kSurveyWidth; ++x) n += !(ws.survey.Image4.pixel(x, y) == Rgb{255, 255, 255});
+    }
+    return n;
+  }
+};
+
+TEST(SurveyView, ScaleZeroCollapsesEveryFaceOntoThePictureCentre) {
+  SurveyFixture f;
+  f.ws.views.CrossOn = false;
+  f.ws.settings.SurveyScale = 0;
+  redraw(f.ws);
+  EXPECT_LE(f.nonBackground(), 1);
+  f.ws.settings.SurveyScale = 0.3f;
+  redraw(f.ws);
+  EXPECT_GT(f.nonBackground(), 1000);
+}
+
+TEST(SurveyView, HiddenWindowDrawsNothingAndItsCrossStays) {
+  SurveyFixture f;
+  redraw(f.ws);
+  f.ws.views.SurveyVisible = false;
+  f.ws.survey.Image4.fill({1, 2, 3});
+  const int column = f.ws.survey.cross_column;
+  redraw(f.ws);
+  f.ws.hooks.survey_cross(kFrontView, 300, 300);
+  EXPECT_EQ(f.ws.survey.Image4.pixel(50, 50), (Rgb{1, 2, 3}));
+  EXPECT_EQ(f.ws.survey.cross_column, column);
+}
+
+TEST(SurveyView, SmoothModesRefusedWhileThePolyCreatorIsOpen) {
+  SurveyFixture f;
+  SurveyParts parts = f.ws.surveyParts();
+  f.ws.survey.poly_creator_open = true;
+  EXPECT_FALSE(setSurveyMode(parts, ShadingMode::Gouraud));
+  EXPECT_FALSE(setSurveyMode(parts, ShadingMode::Phong));
+  EXPECT_TRUE(f.ws.views.ViewShading[3].flat);
+  f.ws.survey.poly_creator_open = false;
+  EXPECT_TRUE(setSurveyMode(parts, ShadingMode::Phong));
+  EXPECT_TRUE(f.ws.views.ViewShading[3].phong);
+}
+
+TEST(SurveyView, CrossFollowsTheMainViewsThroughTheSurveyTurn) {
+  SurveyFixture f;
+  f.ws.settings.SurveyAngleX = 0;
+  f.ws.settings.SurveyAngleY = 0;
+  f.ws.settings.SurveyScale = 0.5f;
+  redraw(f.ws);
+  f.ws.hooks.survey_cross(kFrontView, 100, 60);
+  // No turn: the position times the scale.
+  EXPECT_EQ(f.ws.survey.cross_column, 50);
+  EXPECT_EQ(f.ws.survey.cross_row, 30);
+  EXPECT_EQ(f.ws.survey.Image4.pixel(10, 30), (Rgb{0, 0, 0})) << "the cross inverts its row";
+}
+
+}  // namespace
+}  // namespace facetry
