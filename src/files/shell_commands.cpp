@@ -50,9 +50,8 @@ bool confirmExit(Scene& scene, Host& host, const SaveCommand& save) {
 
 void shutdownScene(Scene& scene, Host& host, const SaveCommand& save) {
   try {
-    if (scene.ModifiedFlag &&
-        host.message(kSaveQuestion, kSaveQuestionTitle, MessageIcon::Warning,
-                     MessageButtons::YesNo) == Answer::Yes) {
+    if (scene.ModifiedFlag && host.message(kSaveQuestion, kSaveQuestionTitle, MessageIcon::Warning,
+                                           MessageButtons::YesNo) == Answer::Yes) {
       save();
     }
   } catch (...) {

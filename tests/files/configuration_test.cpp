@@ -28,16 +28,18 @@ std::string bytesOf(std::initializer_list<int> values) {
 }
 
 // The defaults with the Windows-style directory, written out byte by byte from the layout.
-const std::string kDefaultFile = bytesOf({3, 'c', ':', '\\',                // directory
-                                          5, 0,                             // grid
-                                          0x00, 0x00, 0x70, 0x41,           // 15.0f
-                                          255, 128, 0, 255, 255, 255,       // colours
-                                          0x00, 0x00, 0xF0, 0x41,           // 30.0f about x
-                                          0x00, 0x00, 0x00, 0x00,           // 0.0f about z
-                                          0x00, 0x00, 0xF0, 0x41,           // 30.0f about y
-                                          0x9A, 0x99, 0x99, 0x3E,           // 0.3f
-                                          0, 0, 0, 0, 0, 0, 0xF0, 0x3F,     // 1.0
-                                          0x00, 0x00, 0x20, 0x41});         // 10.0f
+// clang-format off
+const std::string kDefaultFile = bytesOf({3, 'c', ':', '\\',              // directory
+                                          5, 0,                           // grid
+                                          0x00, 0x00, 0x70, 0x41,         // 15.0f
+                                          255, 128, 0, 255, 255, 255,     // colours
+                                          0x00, 0x00, 0xF0, 0x41,         // 30.0f about x
+                                          0x00, 0x00, 0x00, 0x00,         // 0.0f about z
+                                          0x00, 0x00, 0xF0, 0x41,         // 30.0f about y
+                                          0x9A, 0x99, 0x99, 0x3E,         // 0.3f
+                                          0, 0, 0, 0, 0, 0, 0xF0, 0x3F,   // 1.0
+                                          0x00, 0x00, 0x20, 0x41});       // 10.0f
+// clang-format on
 
 Settings unusualSettings(const std::string& directory) {
   Settings s;

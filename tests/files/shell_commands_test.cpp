@@ -124,7 +124,7 @@ TEST(ExitCommand, CancelKeepsTheProgramAndTheFlag) {
 
 TEST(Shutdown, AsksYesOrNoAndRemovesExactlyTheShutdownScratchFiles) {
   ShellFixture f;
-  const char* removed[] = {"lijnar", "lijnar2", "punten", "lijntje", "walk.fil",
+  const char* removed[] = {"lijnar",   "lijnar2",     "punten",     "lijntje", "walk.fil",
                            "undo.fil", "~veelpt.tmp", "header.tmp", "del&.del"};
   for (const char* name : removed) writeFile(f.dir.file(name), "x");
   writeFile(f.dir.file("moddd.tmp"), "x");

@@ -1,0 +1,123 @@
+// app/main_menus.cpp: the main menu. Every item carries its documented name and caption and
+// runs its handler through the general error handler.
+#include <QActionGroup>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "main_window.h"
+#include "render/lighting.h"
+
+namespace facetry {
+
+QAction* TMainview::addCommand(QMenu* menu, const char* name, const char* caption,
+                               std::function<void()> handler) {
+  QAction* action = menu->addAction(QString::fromLatin1(caption));
+  action->setObjectName(QString::fromLatin1(name));
+  connect(action, &QAction::triggered, this,
+          [this, handler = std::move(handler)] { command(handler); });
+  return action;
+}
+
+void TMainview::buildMenus() {
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  file->setObjectName(QStringLiteral("File1"));
+  addCommand(file, "New1", "&New", [this] { New1Click(); })->setShortcut(QKeySequence::New);
+  addCommand(file, "Load1", "&Load...", [this] { Load1Click(); })->setShortcut(QKeySequence::Open);
+  addCommand(file, "Save1", "&Save...", [this] { Save1Click(); })->setShortcut(QKeySequence::Save);
+  addCommand(file, "Importfcy1", "Import &Facetry-file...", [this] { Importfcy1Click(); });
+  file->addSeparator();
+  addCommand(file, "Exit1", "&Exit", [this] { Exit1Click(); })->setShortcut(QKeySequence::Quit);
+
+  QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+  edit->setObjectName(QStringLiteral("Edit1"));
+  addCommand(edit, "Undo1", "&Undo", [this] { Undo1Click(); })->setShortcut(QKeySequence::Undo);
+  addCommand(edit, "Delete1", "&Delete", [this] {
+    Delete1Click();
+  })->setShortcut(QKeySequence::Delete);
+  addCommand(edit, "Turnselectedfacesintooneobject1", "&Collect selected faces into new object ",
+             [this] { Turnselectedfacesintooneobject1Click(); });
+  QMenu* smoothing = edit->addMenu(QStringLiteral("Face smoothing"));
+  smoothing->setObjectName(QStringLiteral("Facesmoothing1"));
+  addCommand(smoothing, "Smoothselectedfaces1", "&Smooth selected faces",
+             [this] { Smoothselectedfaces1Click(); });
+  addCommand(smoothing, "Unsmoothselectedfaces1", "&Unsmooth selected faces",
+             [this] { Unsmoothselectedfaces1Click(); });
+
+  QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+  view->setObjectName(QStringLiteral("View1"));
+  QMenu* zoom = view->addMenu(QStringLiteral("&Zoom"));
+  zoom->setObjectName(QStringLiteral("Zoom1"));
+  for (int percent : {25, 50, 75, 100, 125, 150, 175, 200, 300, 400}) {
+    const std::string name = "N" + std::to_string(percent) + "1";
+    const std::string caption = std::to_string(percent) + " %";
+    addCommand(zoom, name.c_str(), caption.c_str(), [this, percent] { zoomClick(percent); });
+  }
+  zoom->addSeparator();
+  addCommand(zoom, "Other1", "Other...", [this] { Other1Click(); });
+
+  QMenu* windows = view->addMenu(QStringLiteral("&Windows"));
+  windows->setObjectName(QStringLiteral("Windows1"));
+  auto* layouts = new QActionGroup(this);
+  for (QAction* a : {addCommand(windows, "FrontTopSidewindow1", "Front- Top - Side window ",
+                                [this] { FrontTopSidewindow1Click(); }),
+                     addCommand(windows, "Onlyfrontwindow1", "Only front window",
+                                [this] { Onlyfrontwindow1Click(); })}) {
+    a->setCheckable(true);
+    layouts->addAction(a);
+  }
+  layouts->actions().first()->setChecked(true);
+
+  QMenu* cross = view->addMenu(QStringLiteral("&Cross"));
+  cross->setObjectName(QStringLiteral("Cross1"));
+  auto* cross_group = new QActionGroup(this);
+  for (QAction* a : {addCommand(cross, "On1", "On", [this] { On1Click(); }),
+                     addCommand(cross, "Off1", "Off", [this] { Off1Click(); })}) {
+    a->setCheckable(true);
+    cross_group->addAction(a);
+  }
+  cross_group->actions().first()->setChecked(true);
+
+  survey_action_ = addCommand(view, "Surveyview1", "Survey view", [this] { Surveyview1Click(); });
+  survey_action_->setCheckable(true);
+  survey_action_->setChecked(true);
+
+  QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+  options->setObjectName(QStringLiteral("Options1"));
+  QMenu* reflection = options->addMenu(QStringLiteral("&Reflection selected faces"));
+  reflection->setObjectName(QStringLiteral("Reflectionselectedfaces1"));
+  const std::pair<const char*, const char*> levels[] = {{"Max1", "Max"},
+                                                        {"Normaal1", "Normal"},
+                                                        {"Little1", "Little"},
+                                                        {"Min1", "Min"},
+                                                        {"None2", "None"}};
+  int level = 0;
+  for (const auto& [name, caption] : levels) {
+    addCommand(reflection, name, caption, [this, level] { reflectionClick(level); });
+    ++level;
+  }
+  QMenu* shadow = options->addMenu(QStringLiteral("Shadow"));
+  shadow->setObjectName(QStringLiteral("Shadow1"));
+  auto* shadow_group = new QActionGroup(this);
+  const std::tuple<const char*, const char*, int> shadows[] = {{"Max2", "Max", kShadowMax},
+                                                               {"Normal2", "Normal", kShadowNormal},
+                                                               {"None1", "None", kShadowNone}};
+  for (const auto& [name, caption, value] : shadows) {
+    QAction* a = addCommand(shadow, name, caption, [this, value = value] { shadowClick(value); });
+    a->setCheckable(true);
+    a->setChecked(value == kShadowNormal);
+    shadow_group->addAction(a);
+  }
+  addCommand(options, "Lamppositie1", "Light &position...", [this] { Lamppositie1Click(); });
+  options->addSeparator();
+  addCommand(options, "Settings1", "&Settings...", [this] { Settings1Click(); });
+
+  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+  help->setObjectName(QStringLiteral("Help1"));
+  addCommand(help, "Help2", "Help...", [this] {
+    Help2Click();
+  })->setShortcut(QKeySequence::HelpContents);
+  addCommand(help, "About1", "About...", [this] { About1Click(); });
+}
+
+}  // namespace facetry

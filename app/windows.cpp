@@ -1,0 +1,59 @@
+// app/windows.cpp: creation of the 22 windows in their order.
+#include "windows.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "main_window.h"
+#include "settings_dialog.h"
+#include "small_dialogs.h"
+#include "survey_window.h"
+
+namespace facetry {
+
+PlaceholderWindow::PlaceholderWindow(QWidget* parent, const char* class_name, const char* caption)
+    : QDialog(parent) {
+  setObjectName(QString::fromLatin1(class_name));
+  setWindowTitle(QString::fromLatin1(caption));
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(new QLabel(QStringLiteral("This window is not available yet."), this));
+}
+
+std::unique_ptr<TMainview> createWindows() {
+  auto main = std::make_unique<TMainview>();
+  TMainview* m = main.get();
+  SecondaryWindows w;
+  auto add = [&w](QWidget* window) {
+    w.in_order.push_back(window);
+    return window;
+  };
+  auto placeholder = [&](const char* class_name, const char* caption) {
+    add(new PlaceholderWindow(m, class_name, caption));
+  };
+  w.light_position = static_cast<TForm2*>(add(new TForm2(m)));
+  placeholder("TForm3", "Walk through scene");
+  placeholder("TForm1", "Preview line array");
+  w.about = static_cast<Tabout*>(add(new Tabout(m)));
+  placeholder("TForm4", "Copy objects round center position");
+  placeholder("TForm5", "Form5");
+  w.reading = static_cast<TForm6*>(add(new TForm6(m)));
+  placeholder("Tformjpg", "Choose material");
+  placeholder("Tmodel", "Modeling");
+  placeholder("Tresmovetext", "Resize and move");
+  w.settings =
+      static_cast<TForm7*>(add(new TForm7(m->workspace(), m->host(), m->startDirectory(), m)));
+  w.zoom = static_cast<TForm8*>(add(new TForm8(m)));
+  placeholder("TForm9", "Materials");
+  placeholder("TForm11", "Create landscape");
+  placeholder("TForm12", "Select object by name");
+  placeholder("TForm13", "Change object names");
+  w.name_object = static_cast<TForm14*>(add(new TForm14(m)));
+  placeholder("TForm15", "Progress first object");
+  placeholder("TForm16", "Poly creator");
+  w.survey = static_cast<TForm17*>(add(new TForm17(m)));
+  placeholder("Tnurbresolutie", "Nurb and nurb-connect resolution");
+  m->setWindows(std::move(w));
+  return main;
+}
+
+}  // namespace facetry
