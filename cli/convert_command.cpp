@@ -1,10 +1,11 @@
 // cli/convert_command.cpp: facetry-cli convert.
 #include "convert_command.h"
 
+#include <cctype>
 #include <filesystem>
 #include <optional>
-#include <sstream>
 
+#include "cli_args.h"
 #include "exchange/dxf_reader.h"
 #include "exchange/dxf_writer.h"
 #include "exchange/three_ds_reader.h"
@@ -20,9 +21,6 @@ namespace facetry {
 namespace {
 
 enum class Format { Native, Dxf, ThreeDs };
-
-constexpr const char* kConvertUsage =
-    "usage: facetry-cli convert IN OUT [--format fcy|dxf|3ds]   (IN: .fcy, .dxf or .3ds)\n";
 
 std::optional<Format> formatNamed(std::string name) {
   for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -51,16 +49,9 @@ void readModel(Workspace& ws, Host& host, Format format, const std::string& path
   std::error_code ec;
   if (!std::filesystem::is_regular_file(path, ec)) throw IoError(path + ": no such file");
   switch (format) {
-    case Format::Native: {
-      std::ostringstream messages;  // the reader's message box becomes the error text
-      SilentHost quiet(messages);
-      if (loadNativeModel(ws.scene, ws.views, quiet, ws.textures, path).empty()) {
-        std::string reason = messages.str();
-        while (!reason.empty() && reason.back() == '\n') reason.pop_back();
-        throw FormatError(path + ": " + (reason.empty() ? "not a model file" : reason));
-      }
+    case Format::Native:
+      loadOrFail(ws, path);
       break;
-    }
     case Format::Dxf: {
       DxfScratchCleanup cleanup;
       DxfReaderState state;
@@ -95,29 +86,23 @@ int convertCommand(const std::vector<std::string>& args, std::ostream& out, std:
   for (std::size_t i = 1; i < args.size(); ++i) {
     if (args[i] == "--format") {
       if (i + 1 >= args.size() || !(output_format = formatNamed(args[i + 1]))) {
-        err << "facetry-cli: --format wants fcy, dxf or 3ds\n" << kConvertUsage;
-        return 1;
+        throw UsageError("--format wants fcy, dxf or 3ds");
       }
       ++i;
     } else {
       files.push_back(args[i]);
     }
   }
-  if (files.size() != 2) {
-    err << "facetry-cli: convert wants an input and an output file\n" << kConvertUsage;
-    return 1;
-  }
+  if (files.size() != 2) throw UsageError("convert wants an input and an output file");
   const std::optional<Format> input_format = formatOf(files[0]);
   if (!input_format) {
-    err << "facetry-cli: cannot tell the format of " << files[0]
-        << " from its extension (.fcy, .dxf or .3ds)\n";
-    return 1;
+    throw UsageError("cannot tell the format of " + files[0] +
+                     " from its extension (.fcy, .dxf or .3ds)");
   }
   if (!output_format) output_format = formatOf(files[1]);
   if (!output_format) {
-    err << "facetry-cli: cannot tell the format to write " << files[1]
-        << " in; give it the extension .fcy, .dxf or .3ds or use --format\n";
-    return 1;
+    throw UsageError("cannot tell the format to write " + files[1] +
+                     " in; give it the extension .fcy, .dxf or .3ds or use --format");
   }
 
   Workspace ws;
