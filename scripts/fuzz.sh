@@ -8,7 +8,7 @@ source scripts/ensure_packages.sh
 ensure_packages build fuzz
 seconds=${1:-60}
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DFACETRY_FUZZ=ON -DFACETRY_TESTS=OFF \
-  -DFACETRY_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  -DFACETRY_BENCH=OFF -DFACETRY_APP=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build-fuzz -j "$(nproc)" >/dev/null
 for target in build-fuzz/fuzz/fuzz_*; do
   [[ -x "$target" ]] || continue
