@@ -61,7 +61,8 @@ void TMainview::Save1Click() {
                                          dialog_directory_, QString::fromStdString(ws_.ModelName));
   if (choice.path.isEmpty() || choice.filter_index < 1) return;
   dialog_directory_ = QFileInfo(choice.path).absolutePath();
-  if (choice.filter_index != 1) {
+  const bool picture = choice.filter_index == kBitmapFilter || choice.filter_index == kJpegFilter;
+  if (choice.filter_index != 1 && !picture) {
     host_.message((QStringLiteral("Saving as ") + filterName(kSaveFilter, choice.filter_index) +
                    QStringLiteral(" is not available yet."))
                       .toStdString(),
@@ -74,6 +75,10 @@ void TMainview::Save1Click() {
   if (QFileInfo::exists(QString::fromStdString(path)) &&
       host_.message("Overwrite ?", "File already exists", MessageIcon::Warning,
                     MessageButtons::YesNo) != Answer::Yes) {
+    return;
+  }
+  if (picture) {
+    savePicture(choice.filter_index, path);
     return;
   }
   ws_.ModelName = saveNativeModel(ws_.scene, ws_.views, path);
@@ -118,7 +123,7 @@ void TMainview::New1Click() {
   if (emptied) {
     allesfout(ws_.tools, ws_.scene);
     ws_.tools.ToolMode = ModeNone;
-    toolbox_->releaseTools();
+    showButs();
   }
   // Also after Cancel: the scene is back at 100 %.
   redraw();

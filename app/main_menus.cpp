@@ -27,6 +27,9 @@ void TMainview::buildMenus() {
   addCommand(file, "Save1", "&Save...", [this] { Save1Click(); })->setShortcut(QKeySequence::Save);
   addCommand(file, "Importfcy1", "Import &Facetry-file...", [this] { Importfcy1Click(); });
   file->addSeparator();
+  addCommand(file, "Print1", "&Print", [this] { Print1Click(); })->setShortcut(QKeySequence::Print);
+  addCommand(file, "Printersetup1", "Print &setup...", [this] { Printersetup1Click(); });
+  file->addSeparator();
   addCommand(file, "Exit1", "&Exit", [this] { Exit1Click(); })->setShortcut(QKeySequence::Quit);
 
   QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
@@ -43,6 +46,7 @@ void TMainview::buildMenus() {
              [this] { Smoothselectedfaces1Click(); });
   addCommand(smoothing, "Unsmoothselectedfaces1", "&Unsmooth selected faces",
              [this] { Unsmoothselectedfaces1Click(); });
+  buildEditMenu(edit);
 
   QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
   view->setObjectName(QStringLiteral("View1"));
@@ -109,6 +113,7 @@ void TMainview::buildMenus() {
     shadow_group->addAction(a);
   }
   addCommand(options, "Lamppositie1", "Light &position...", [this] { Lamppositie1Click(); });
+  addCommand(options, "Kleur1", "&Color...", [this] { Kleur1Click(); });
   options->addSeparator();
   addCommand(options, "Settings1", "&Settings...", [this] { Settings1Click(); });
 
@@ -118,6 +123,39 @@ void TMainview::buildMenus() {
     Help2Click();
   })->setShortcut(QKeySequence::HelpContents);
   addCommand(help, "About1", "About...", [this] { About1Click(); });
+}
+
+void TMainview::buildEditMenu(QMenu* edit) {
+  edit->addSeparator();
+  QMenu* area = edit->addMenu(QStringLiteral("&Select area"));
+  area->setObjectName(QStringLiteral("SelectArea"));
+  addCommand(area, "Selectarea1", "&Objects", [this] { Selectarea1Click(); });
+  addCommand(area, "Points1", "&Points", [this] { Points1Click(); });
+  addCommand(area, "Face1", "Face", [this] { Face1Click(); });
+  addCommand(edit, "Selectall1", "Select &all", [this] {
+    Selectall1Click();
+  })->setShortcut(QKeySequence::SelectAll);
+  addCommand(edit, "Inverseselection1", "Inverse selection", [this] { Inverseselection1Click(); });
+  addCommand(edit, "Selectobjectbyname1", "Select &object by name",
+             [this] { Selectobjectbyname1Click(); });
+  addCommand(edit, "Chob", "Change object names", [this] { ChobClick(); });
+
+  edit->addSeparator();
+  QMenu* mirror = edit->addMenu(QStringLiteral("Mirror selected faces"));
+  mirror->setObjectName(QStringLiteral("Mirrorselectedfaces1"));
+  const std::pair<const char*, const char*> axes[] = {{"Towardsxaxis1", "Towards x-axis"},
+                                                      {"Towardsyaxis1", "Towards y-axis"},
+                                                      {"Towardszaxis1", "Towards z-axis"}};
+  int axis = 1;
+  for (const auto& [name, caption] : axes) {
+    addCommand(mirror, name, caption, [this, axis] { mirrorClick(axis); });
+    ++axis;
+  }
+  addCommand(edit, "Centreer1", "Center", [this] { Centreer1Click(); });
+  addCommand(edit, "Draaiom1", "&Turn selected faces", [this] { Draaiom1Click(); });
+  addCommand(edit, "Smartturn1", "T&urn selected faces to center of object",
+             [this] { Smartturn1Click(); });
+  addCommand(edit, "Dragalong1", "Drag along", [this] { Dragalong1Click(); });
 }
 
 }  // namespace facetry

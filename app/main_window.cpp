@@ -2,10 +2,9 @@
 #include "main_window.h"
 
 #include <QCloseEvent>
-#include <QCursor>
 #include <QDir>
-#include <QKeyEvent>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QScrollBar>
 #include <QTimer>
 #include <chrono>
@@ -62,6 +61,13 @@ TMainview::~TMainview() = default;
 void TMainview::setWindows(SecondaryWindows windows) {
   windows_ = std::move(windows);
   host_.setWindows(windows_.name_object, windows_.reading);
+  if (windows_.survey) {
+    // Closing the survey window is the menu's "Survey view" switched off.
+    connect(windows_.survey, &TForm17::closedByUser, this, [this] {
+      survey_action_->setChecked(false);
+      command([this] { Surveyview1Click(); });
+    });
+  }
 }
 
 void TMainview::command(const std::function<void()>& handler) {
@@ -70,12 +76,22 @@ void TMainview::command(const std::function<void()>& handler) {
 
 void TMainview::redraw() {
   redrawViews(ws_);
-  // The redraw resets the name of the next object; the toolbox box shows it.
+  showViews();
+}
+
+void TMainview::showViews() {
+  // A redraw resets the name of the next object; the toolbox box shows it.
   QLineEdit* name = toolbox_->objectGroupName();
   if (name->text().toStdString() != ws_.scene.ObjectNameBuffer.str()) {
     name->setText(QString::fromStdString(ws_.scene.ObjectNameBuffer.str()));
   }
   for (ViewPanel* panel : panels_) panel->image()->update();
+  if (windows_.survey) windows_.survey->showPicture();
+}
+
+QPrinter& TMainview::printer() {
+  if (!printer_) printer_ = std::make_unique<QPrinter>();
+  return *printer_;
 }
 
 bool TMainview::event(QEvent* event) {
@@ -135,7 +151,11 @@ void TMainview::firstActivation() {
                              static_cast<std::uint8_t>(foreground.green()),
                              static_cast<std::uint8_t>(foreground.blue())};
   showShadingButtons();
-  if (ws_.views.SurveyVisible && windows_.survey) windows_.survey->show();
+  if (windows_.survey) {
+    windows_.survey->showSettings();
+    if (ws_.views.SurveyVisible) windows_.survey->show();
+  }
+  showButs();
   redraw();
   if (!start_model_.isEmpty()) {
     const std::string path =
@@ -180,31 +200,6 @@ void TMainview::closeEvent(QCloseEvent* event) {
 void TMainview::FormDestroy() {
   // The question has no Cancel here: the program ends whatever the answer.
   shutdownScene(ws_.scene, host_, [this] { Save1Click(); });
-}
-
-void TMainview::keyPressEvent(QKeyEvent* event) {
-  // Arrow keys move the mouse cursor by one grid step.
-  const int step = ws_.settings.GridStep < 1 ? 1 : ws_.settings.GridStep;
-  QPoint delta;
-  switch (event->key()) {
-    case Qt::Key_Left:
-      delta = {-step, 0};
-      break;
-    case Qt::Key_Right:
-      delta = {step, 0};
-      break;
-    case Qt::Key_Up:
-      delta = {0, -step};
-      break;
-    case Qt::Key_Down:
-      delta = {0, step};
-      break;
-    default:
-      QMainWindow::keyPressEvent(event);
-      return;
-  }
-  QCursor::setPos(QCursor::pos() + delta);
-  event->accept();
 }
 
 bool TMainview::eventFilter(QObject* watched, QEvent* event) {

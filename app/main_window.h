@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,7 @@
 class QAction;
 class QLineEdit;
 class QMenu;
+class QPrinter;
 
 namespace facetry {
 
@@ -25,6 +27,8 @@ class TForm2;
 class TForm6;
 class TForm7;
 class TForm8;
+class TForm12;
+class TForm13;
 class TForm14;
 class TForm17;
 class Tabout;
@@ -39,6 +43,8 @@ struct SecondaryWindows {
   TForm6* reading = nullptr;
   TForm7* settings = nullptr;
   TForm8* zoom = nullptr;
+  TForm12* select_by_name = nullptr;
+  TForm13* change_names = nullptr;
   TForm14* name_object = nullptr;
   TForm17* survey = nullptr;
   std::vector<QWidget*> in_order;  // all 21 of them
@@ -59,8 +65,13 @@ class TMainview : public QMainWindow {
   ViewPanel* viewPanel(int view) const { return panels_[static_cast<std::size_t>(view - 1)]; }
   Toolbox* toolbox() const { return toolbox_; }
 
-  // Redraws every view and shows the result.
+  // Redraws every view (with the preview of the tool on top) and shows the result.
   void redraw();
+  // Shows what the core drew: the views, the survey picture and the name of the next
+  // object, after a command that redrew through the core.
+  void showViews();
+  // The printer of "&Print" and "Print &setup..." (tests point it at a PDF file).
+  QPrinter& printer();
   // Asks for a redraw at the next activation (for windows that change the scene while the
   // main window is inactive).
   void requestRedraw() { redraw_pending_ = true; }
@@ -77,6 +88,8 @@ class TMainview : public QMainWindow {
   void New1Click();
   void Load1Click();
   void Save1Click();
+  void Print1Click();
+  void Printersetup1Click();
   void Importfcy1Click();
   void Exit1Click();
   void Help2Click();
@@ -95,6 +108,49 @@ class TMainview : public QMainWindow {
   void Surveyview1Click();
   void On1Click();
   void Off1Click();
+  // Selection.
+  void SpeedButton6Click();
+  void selectpointsClick();
+  void selectfacesClick();
+  void Selectarea1Click();
+  void Points1Click();
+  void Face1Click();
+  void Selectall1Click();
+  void Inverseselection1Click();
+  void Selectobjectbyname1Click();
+  void ChobClick();
+  void ColorGrid1Change();
+  void Kleur1Click();
+  // Construction tools.
+  void kubusknopClick();
+  void bolknopClick();
+  void driehoekknopClick();
+  void buisknopClick();
+  void puntknopClick();
+  void ringknopClick();
+  void cirkelknopClick();
+  void polyknopClick();
+  void multibuisknopClick();
+  void multioppervlakknopClick();
+  void arrayknopClick();
+  // Transform tools.
+  void dragknopClick();
+  void Dragalong1Click();
+  void SpeedButton14Click();  // Move
+  void SpeedButton15Click();  // Resize
+  void SpeedButton17Click();  // Copy
+  void SpeedButton20Click();  // Resize rectangle
+  void SpeedButton25Click();  // Enlarge
+  void SpeedButton26Click();  // Reduce
+  void Image6MouseDown(int x, int y);
+  void mirrorClick(int axis);  // Towardsxaxis1Click .. Towardszaxis1Click
+  void Centreer1Click();
+  void Draaiom1Click();
+  void Smartturn1Click();
+  // The boxes of the tools ("Closed", "D", "lin", "off", the resize axes, "Texture", "R",
+  // "Distance influence") read into the tool state.
+  void toolBoxesChanged();
+  void sterkdragChange();
   // Options.
   void reflectionClick(int level);  // Max1Click, Normaal1Click, Little1Click, Min1Click, None2Click
   void shadowClick(int level);      // Max2Click, Normal2Click, None1Click
@@ -105,7 +161,13 @@ class TMainview : public QMainWindow {
   void shadingClick(int view, ShadingChoice choice);
   void ScrollBarChange(int view);
   void polylClick();
-  void ImageMouseMove(int view, int x, int y);  // Image1MouseMove .. Image3MouseMove
+  // The mouse in the three views (Image1MouseMove .. Image3MouseMove and so on).
+  void ImageMouseMove(int view, int x, int y);
+  void ImageMouseDown(int view, int x, int y, Qt::MouseButton button);
+  void ImageMouseUp(int view, int x, int y, Qt::MouseButton button);
+  void ImageClick(int view);
+  // Enter clicks in the view the mouse was last over; Escape cancels every tool.
+  void FormKeyDown(int key);
 
  protected:
   bool event(QEvent* event) override;
@@ -120,8 +182,26 @@ class TMainview : public QMainWindow {
   QAction* addCommand(QMenu* menu, const char* name, const char* caption,
                       std::function<void()> handler);
   void buildMenus();
+  void buildEditMenu(QMenu* edit);
   void buildViews();
   void buildToolbox();
+  void connectTools();
+  void connectButton(const char* name, void (TMainview::*handler)());
+
+  // buts: the toolbox in line with the tool state (buttons, enabled boxes, the empty
+  // picture) and the keyboard focus back on the form.
+  void showButs();
+  // A construction button: the tool chosen, the toolbox reset, its button down and its
+  // picture shown.
+  void chooseTool(const char* button, std::uint8_t mode);
+  // Redraws when a command says the scene or the selection changed.
+  void redrawIf(bool changed);
+  void recolour(const QColor& colour);
+  // "&Save..." with "Bitmap" (the front view as shown) or "Jpeg" (ViewBitmap as the last
+  // drawing left it): the visible rectangle of the front view.
+  static constexpr int kBitmapFilter = 6;
+  static constexpr int kJpegFilter = 7;
+  void savePicture(int filter_index, const std::string& path);
 
   void firstActivation();
   void setCaption();
@@ -143,6 +223,7 @@ class TMainview : public QMainWindow {
   QWidget* views_area_ = nullptr;
   QWidget* focusverlies_ = nullptr;
   QAction* survey_action_ = nullptr;
+  std::unique_ptr<QPrinter> printer_;
   bool activated_ = false;
   bool destroyed_ = false;
   bool redraw_pending_ = false;

@@ -224,34 +224,6 @@ const std::map<QString, Drawing>& drawings() {
 }  // namespace
 
 // The rotate dial's picture: the eight regions around the centre with their axis names.
-QPixmap rotateDialPicture() {
-  QPixmap pixmap(43, 41);
-  pixmap.fill(QColor(236, 236, 236));
-  QPainter p(&pixmap);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(QColor(90, 90, 100));
-  const int w3 = 43 / 3, h3 = 41 / 3;
-  p.drawRect(0, 0, 42, 40);
-  p.drawLine(21, 20, w3, 0);
-  p.drawLine(21, 20, 2 * w3, 0);
-  p.drawLine(21, 20, 0, h3);
-  p.drawLine(21, 20, 0, 2 * h3);
-  p.drawLine(21, 20, 3 * w3, h3);
-  p.drawLine(21, 20, 3 * w3, 2 * h3);
-  p.drawLine(21, 20, w3, 3 * h3);
-  p.drawLine(21, 20, 2 * w3, 3 * h3);
-  p.setBrush(QColor(200, 70, 30));
-  p.drawEllipse(QPointF(21, 20), 3, 3);
-  QFont font = p.font();
-  font.setPixelSize(8);
-  p.setFont(font);
-  p.setPen(Qt::black);
-  p.drawText(QRect(w3, 0, w3, h3), Qt::AlignCenter, QStringLiteral("y"));
-  p.drawText(QRect(0, h3, w3, h3), Qt::AlignCenter, QStringLiteral("z"));
-  p.drawText(QRect(0, 0, w3, h3), Qt::AlignCenter, QStringLiteral("x"));
-  return pixmap;
-}
-
 QIcon toolIcon(const QString& button) {
   const auto found = drawings().find(button);
   if (found == drawings().end()) return {};

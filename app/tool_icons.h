@@ -2,7 +2,6 @@
 // with the screen and need no image files.
 #pragma once
 #include <QIcon>
-#include <QPixmap>
 #include <QString>
 
 namespace facetry {
@@ -10,8 +9,5 @@ namespace facetry {
 // The icon of the toolbox button named `button` (its object name); an empty icon for a
 // name without a picture.
 QIcon toolIcon(const QString& button);
-
-// The rotate dial (Image6): 43 x 41 pixels, the eight regions around the centre.
-QPixmap rotateDialPicture();
 
 }  // namespace facetry

@@ -1,22 +1,25 @@
-// app/toolbox.cpp: the toolbox's controls, their visual state and the toolbox drag.
+// app/toolbox.cpp: the toolbox's buttons, how they show the tool state, and the toolbox
+// drag. The boxes and pictures below the buttons are built in toolbox_options.cpp.
 #include "toolbox.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMouseEvent>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cstdlib>
 
-#include "colour_grid.h"
-#include "number_edit.h"
+#include "edit/tool_modes.h"
+#include "scene/tool_state.h"
 #include "tool_icons.h"
+#include "view_widgets.h"
 
 namespace facetry {
 
@@ -25,6 +28,16 @@ namespace {
 constexpr int kButtonSize = 32;
 constexpr int kHandleHeight = 18;
 constexpr int kLowerHandleHeight = 20;
+
+// The construction buttons: the tool reset raises them all, and a construction tool's own
+// button is then pressed by its handler.
+constexpr const char* kConstructionButtons[] = {
+    "bolknop",   "buisknop",      "driehoekknop",       "cirkelknop",
+    "arrayknop", "multibuisknop", "multioppervlakknop", "puntknop",
+    "polyknop",  "ringknop",      "kubusknop",          "dragknop"};
+constexpr const char* kCurveButtons[] = {"nurbdrawbutton", "nurbeditbutton", "nurbarzbutton",
+                                         "nurbarybutton",  "nurbarxbutton",  "nurbselbutton",
+                                         "nurbdelbutton",  "SpeedButton8",   "connectap"};
 
 // Buttons that release when pressed again; the construction buttons stay down.
 bool isToggle(const QString& name) {
@@ -52,39 +65,6 @@ QFrame* handle(QWidget* parent, const char* name, const char* caption, const cha
   auto* label = new QLabel(QString::fromLatin1(caption), panel);
   label->setAttribute(Qt::WA_TransparentForMouseEvents);
   row->addWidget(label);
-  return panel;
-}
-
-QCheckBox* check(QWidget* parent, const char* name, const char* caption, const char* hint,
-                 bool checked) {
-  auto* box = new QCheckBox(QString::fromLatin1(caption), parent);
-  box->setObjectName(QString::fromLatin1(name));
-  if (*hint) box->setToolTip(QString::fromLatin1(hint));
-  box->setChecked(checked);
-  return box;
-}
-
-QRadioButton* radio(QWidget* parent, const char* name, const char* caption, const char* hint,
-                    bool checked) {
-  auto* button = new QRadioButton(QString::fromLatin1(caption), parent);
-  button->setObjectName(QString::fromLatin1(name));
-  if (*hint) button->setToolTip(QString::fromLatin1(hint));
-  button->setChecked(checked);
-  return button;
-}
-
-QLabel* label(QWidget* parent, const char* name, const QString& text) {
-  auto* l = new QLabel(text, parent);
-  if (*name) l->setObjectName(QString::fromLatin1(name));
-  return l;
-}
-
-// A group of controls that are usable only with their tool; its hint says so.
-QFrame* toolPanel(QWidget* parent, const char* name, const char* hint) {
-  auto* panel = new QFrame(parent);
-  panel->setObjectName(QString::fromLatin1(name));
-  panel->setToolTip(QString::fromLatin1(hint));
-  panel->setFrameShape(QFrame::StyledPanel);
   return panel;
 }
 
@@ -116,7 +96,7 @@ Toolbox::Toolbox(QWidget* parent) : QFrame(parent) {
   column->addWidget(tool_area_);
   column->addWidget(buildOptions());
   SpeedButton8Click();
-  enableToolControls();
+  showLook(ToolboxLook{});
 
   const int content_height = column->sizeHint().height();
   setFixedHeight(kHandleHeight + content_height + kLowerHandleHeight + 2);
@@ -132,11 +112,7 @@ QToolButton* Toolbox::toolButton(QWidget* parent, const char* name, const char* 
   button->setIconSize(QSize(24, 24));
   button->setFixedSize(kButtonSize, kButtonSize);
   button->setAutoRaise(false);
-  if (checkable) {
-    button->setCheckable(true);
-    tool_buttons_.push_back(button);
-    connect(button, &QToolButton::clicked, this, [this, button] { toolPressed(button); });
-  }
+  button->setCheckable(checkable);
   return button;
 }
 
@@ -216,189 +192,73 @@ QWidget* Toolbox::buildNurbButtons() {
   return panel;
 }
 
-QWidget* Toolbox::buildOptions() {
-  auto* area = new QWidget(content_);
-  auto* sides = new QHBoxLayout(area);
-  sides->setContentsMargins(0, 0, 0, 0);
-  sides->setSpacing(4);
-  auto* left = new QVBoxLayout;
-  left->setSpacing(3);
-  sides->addLayout(left, 1);
-  colours_ = new ColourGrid(area);
-  sides->addWidget(colours_, 0, Qt::AlignTop);
-
-  // The help picture of the chosen tool, the construction options and the array options.
-  auto* top = new QHBoxLayout;
-  auto* picture = new QLabel(area);
-  picture->setObjectName(QStringLiteral("Image5"));
-  picture->setToolTip(QStringLiteral("Look at picture to see how the object is set up."));
-  picture->setFixedSize(72, 62);
-  picture->setFrameShape(QFrame::Box);
-  picture->setAutoFillBackground(true);
-  picture->setBackgroundRole(QPalette::Base);
-  top->addWidget(picture);
-  auto* construction = new QGridLayout;
-  construction->setSpacing(2);
-  construction->addWidget(check(area, "closedar", "Closed", "", true), 0, 0, 1, 2);
-  construction->addWidget(check(area, "detri", "D", "Choose coordinates of closest point", false),
-                          0, 2, 1, 2);
-  QFrame* panel20 = toolPanel(area, "Panel20", "Click on array button to activate items");
-  auto* array_row = new QHBoxLayout(panel20);
-  array_row->setContentsMargins(3, 1, 3, 1);
-  array_row->setSpacing(2);
-  array_row->addWidget(check(panel20, "xdir", "x", "Duplicate array-line in x-direction", false));
-  array_row->addWidget(check(panel20, "ydir", "y", "Duplicate array-line in y-direction", false));
-  array_row->addWidget(check(panel20, "zdir", "z", "Duplicate array-line in z-direction", true));
-  array_row->addWidget(check(panel20, "linar", "lin",
-                             "Duplicate array-line by number of degrees x,y or z-direction",
-                             false));
-  construction->addWidget(panel20, 1, 0, 1, 4);
-  top->addLayout(construction, 1);
-  left->addLayout(top);
-
-  QFrame* panel16 = toolPanel(area, "Panel16", "Click on select button to activate items");
-  auto* select_row = new QHBoxLayout(panel16);
-  select_row->setContentsMargins(3, 1, 3, 1);
-  select_row->setSpacing(2);
-  select_row->addWidget(
-      check(panel16, "selectpoints", "Points", "Select points or objects", false));
-  select_row->addWidget(check(panel16, "selectfaces", "Faces", "", false));
-  select_row->addWidget(
-      radio(panel16, "Selectmode", "On", "Click to select objects or points", true));
-  select_row->addWidget(
-      radio(panel16, "offmode", "off", "Click to deselect objects or points", false));
-  left->addWidget(panel16);
-
-  QFrame* panel14 = toolPanel(area, "Panel14", "Click on punch button to activate items");
-  auto* punch = new QGridLayout(panel14);
-  punch->setContentsMargins(3, 1, 3, 1);
-  punch->setSpacing(1);
-  punch->addWidget(
-      radio(panel14, "indeuken", "P.. in", "Punch object in using another object", true), 0, 0);
-  punch->addWidget(
-      radio(panel14, "uitdeuken", "Punch out", "Punch object out using another object", false), 0,
-      1);
-  punch->addWidget(radio(panel14, "glue", "Glue", "Glue object-points", false), 0, 2);
-  punch->addWidget(check(panel14, "gluesel", "Glue selected",
-                         "Glue only selected points to another object", false),
-                   1, 0, 1, 2);
-  punch->addWidget(check(panel14, "autoedge", "Auto edge",
-                         "Let the program calculate the edge to do operation", true),
-                   2, 0);
-  punch->addWidget(check(panel14, "remove", "Remove", "Remove object after punching", true), 2, 1);
-  left->addWidget(panel14);
-
-  auto* drag = new QHBoxLayout;
-  drag->addWidget(label(area, "", QStringLiteral("Drag")));
-  auto* influence = new QSlider(Qt::Horizontal, area);
-  influence->setObjectName(QStringLiteral("sterkdrag"));
-  influence->setToolTip(QStringLiteral("Distance influence"));
-  influence->setRange(0, 10);
-  influence->setPageStep(1);
-  influence->setTickPosition(QSlider::TicksBelow);
-  drag->addWidget(influence, 1);
-  drag->addWidget(check(area, "relative", "R", "Relative dragging", false));
-  left->addLayout(drag);
-
-  // The rotate dial with its read-out, the angle step and "All".
-  auto* rotate_panel = new QFrame(area);
-  rotate_panel->setObjectName(QStringLiteral("rotatepanel"));
-  rotate_panel->setToolTip(QStringLiteral("Rotate objects / points"));
-  auto* rotate = new QGridLayout(rotate_panel);
-  rotate->setContentsMargins(0, 0, 0, 0);
-  rotate->setSpacing(2);
-  auto* dial = new QLabel(rotate_panel);
-  dial->setObjectName(QStringLiteral("Image6"));
-  dial->setPixmap(rotateDialPicture());
-  dial->setFixedSize(43, 41);
-  rotate->addWidget(dial, 0, 0, 2, 1);
-  rotate->addWidget(label(rotate_panel, "Label5", QString()), 0, 1);
-  rotate->addWidget(label(rotate_panel, "", QStringLiteral("Degrees")), 0, 2, Qt::AlignRight);
-  degrees_ = new NumberCombo(rotate_panel);
-  degrees_->setObjectName(QStringLiteral("ComboBox1"));
-  degrees_->setHint(QStringLiteral("Degrees per rotation step"));
-  degrees_->setMaximumWidth(64);
-  rotate->addWidget(degrees_, 0, 3);
-  rotate->addWidget(check(rotate_panel, "all", "All", "", true), 1, 3);
-  rotate->setColumnStretch(1, 1);
-  left->addWidget(rotate_panel);
-
-  auto* resize_row = new QHBoxLayout;
-  resize_row->setSpacing(2);
-  resize_row->addWidget(label(area, "", QStringLiteral("Resize")));
-  resize_ = new NumberCombo(area);
-  resize_->setObjectName(QStringLiteral("resizefaktor"));
-  resize_->setHint(QStringLiteral("Percent per Enlarge or Reduce"));
-  resize_->setMaximumWidth(64);
-  resize_row->addWidget(resize_);
-  resize_row->addWidget(check(area, "xres", "x", "Resize in x-direction", true));
-  resize_row->addWidget(check(area, "yres", "y", "Resize in y-direction", true));
-  resize_row->addWidget(check(area, "zres", "z", "Resize in z-direction", true));
-  left->addLayout(resize_row);
-  left->addWidget(check(area, "texres", "Texture", "", true));
-
-  auto* name_row = new QHBoxLayout;
-  name_row->addWidget(label(area, "", QStringLiteral("Object group name :")));
-  edit2_ = new QLineEdit(QStringLiteral("Object_01"), area);
-  edit2_->setObjectName(QStringLiteral("Edit2"));
-  edit2_->setMaxLength(20);
-  name_row->addWidget(edit2_, 1);
-  left->addLayout(name_row);
-
-  polyl_ = check(area, "polyl", "Poly-lines", "Black outlines around shaded faces", false);
-  left->addWidget(polyl_);
-
-  auto* readout = new QGridLayout;
-  readout->setHorizontalSpacing(4);
-  label7_ = label(area, "Label7", QStringLiteral("x:"));
-  xlab_ = label(area, "xlab", QStringLiteral("0"));
-  label8_ = label(area, "Label8", QStringLiteral("y:"));
-  ylab_ = label(area, "ylab", QStringLiteral("0"));
-  readout->addWidget(label7_, 0, 0);
-  readout->addWidget(xlab_, 0, 1);
-  readout->addWidget(label8_, 0, 2);
-  readout->addWidget(ylab_, 0, 3);
-  readout->addWidget(label(area, "", QStringLiteral("Distance :")), 0, 4);
-  diepst_ = label(area, "diepst", QString());
-  readout->addWidget(diepst_, 0, 5);
-  readout->setColumnStretch(1, 1);
-  readout->setColumnStretch(3, 1);
-  readout->setColumnStretch(5, 1);
-  left->addLayout(readout);
-  return area;
+QToolButton* Toolbox::button(const char* name) const {
+  return findChild<QToolButton*>(QString::fromLatin1(name));
 }
 
-void Toolbox::toolPressed(QToolButton* pressed) {
-  const bool stays_down = !isToggle(pressed->objectName());
-  for (QToolButton* button : tool_buttons_) {
-    if (button != pressed) button->setChecked(false);
+void Toolbox::enable(std::initializer_list<const char*> names, bool on) {
+  for (const char* name : names) {
+    if (auto* w = findChild<QWidget*>(QString::fromLatin1(name))) w->setEnabled(on);
   }
-  if (stays_down) pressed->setChecked(true);
-  enableToolControls();
 }
 
-void Toolbox::releaseTools() {
-  for (QToolButton* button : tool_buttons_) button->setChecked(false);
-  enableToolControls();
+void Toolbox::raiseConstructionButtons() {
+  for (const char* name : kConstructionButtons) button(name)->setChecked(false);
 }
 
-void Toolbox::enableToolControls() {
-  auto down = [this](const char* name) {
-    auto* button = findChild<QToolButton*>(QString::fromLatin1(name));
-    return button && button->isChecked();
+void Toolbox::showLook(const ToolboxLook& look) {
+  showPicture(ToolPicture::Empty);
+  raiseConstructionButtons();
+  for (const char* name : kCurveButtons) button(name)->setChecked(false);
+  const std::pair<const char*, bool> down[] = {{"connectap", look.nurb_connect_down},
+                                               {"nurbdrawbutton", look.nurb_draw_down},
+                                               {"nurbeditbutton", look.nurb_edit_down},
+                                               {"nurbarzbutton", look.nurb_array_z_down},
+                                               {"nurbarxbutton", look.nurb_array_x_down},
+                                               {"nurbarybutton", look.nurb_array_y_down},
+                                               {"SpeedButton6", look.select_down},
+                                               {"SpeedButton14", look.move_down},
+                                               {"SpeedButton15", look.resize_down},
+                                               {"SpeedButton17", look.copy_down},
+                                               {"SpeedButton20", look.resize_rect_down},
+                                               {"SpeedButton21", look.punch_down},
+                                               {"dragknop", look.drag_down}};
+  for (const auto& [name, is_down] : down) button(name)->setChecked(is_down);
+  enable({"selectpoints", "selectfaces", "Selectmode", "offmode"}, look.selection_boxes_enabled);
+  enable({"sterkdrag", "relative"}, look.drag_boxes_enabled);
+  enable({"detri"}, look.detri_enabled);
+  enable({"closedar"}, look.closedar_enabled);
+  enable({"xdir", "ydir", "zdir", "linar"}, look.array_boxes_enabled);
+  enable({"indeuken", "uitdeuken", "glue", "gluesel", "autoedge", "remove"},
+         look.punch_boxes_enabled);
+}
+
+void Toolbox::showToolState(const ToolState& tools) {
+  auto show = [this](const char* name, bool checked) {
+    auto* box = findChild<QAbstractButton*>(QString::fromLatin1(name));
+    const QSignalBlocker block(box);
+    box->setChecked(checked);
   };
-  auto enable = [this](std::initializer_list<const char*> names, bool on) {
-    for (const char* name : names) {
-      if (auto* w = findChild<QWidget*>(QString::fromLatin1(name))) w->setEnabled(on);
-    }
-  };
-  enable({"selectpoints", "selectfaces", "Selectmode", "offmode"}, down("SpeedButton6"));
-  enable({"sterkdrag", "relative"}, down("dragknop"));
-  enable({"detri"}, down("driehoekknop"));
-  enable({"closedar"},
-         down("buisknop") || down("puntknop") || down("polyknop") || down("multibuisknop"));
-  enable({"xdir", "ydir", "zdir", "linar"}, down("arrayknop"));
-  enable({"indeuken", "uitdeuken", "glue", "gluesel", "autoedge", "remove"}, down("SpeedButton21"));
+  show("closedar", tools.closedar);
+  show("detri", tools.detri);
+  show("linar", tools.linar);
+  show("selectpoints", tools.selectpoints);
+  show("selectfaces", tools.selectfaces);
+  show("Selectmode", !tools.offmode);
+  show("offmode", tools.offmode);
+  show("xres", tools.xres);
+  show("yres", tools.yres);
+  show("zres", tools.zres);
+  show("texres", tools.texres);
+  show("relative", tools.relative);
+  auto* influence = findChild<QSlider*>(QStringLiteral("sterkdrag"));
+  const QSignalBlocker block(influence);
+  influence->setValue(tools.sterkdrag);
+}
+
+void Toolbox::showPicture(ToolPicture picture) {
+  picture_ = toolPicture(picture, kPictureWidth, kPictureHeight);
+  if (image5_) image5_->update();
 }
 
 void Toolbox::showReadout(const QString& horizontal_label, const QString& vertical_label,

@@ -1,6 +1,5 @@
 // app/view_commands.cpp: the views and the toolbox in the main window, their layout, and
 // the view, shading and lighting commands.
-#include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
@@ -8,7 +7,7 @@
 #include <QSignalBlocker>
 #include <algorithm>
 
-#include "edit/view_mouse.h"
+#include "colour_grid.h"
 #include "files/shell_commands.h"
 #include "main_window.h"
 #include "number_edit.h"
@@ -39,9 +38,20 @@ void TMainview::buildViews() {
     });
     connect(panel, &ViewPanel::scrolled, this,
             [this, view] { command([this, view] { ScrollBarChange(view); }); });
-    connect(panel->image(), &ViewImage::mouseMoved, this, [this, view](int x, int y) {
+    ViewImage* image = panel->image();
+    connect(image, &ViewImage::mouseMoved, this, [this, view](int x, int y) {
       command([this, view, x, y] { ImageMouseMove(view, x, y); });
     });
+    connect(image, &ViewImage::mousePressed, this,
+            [this, view](int x, int y, Qt::MouseButton button) {
+              command([this, view, x, y, button] { ImageMouseDown(view, x, y, button); });
+            });
+    connect(image, &ViewImage::clicked, this,
+            [this, view] { command([this, view] { ImageClick(view); }); });
+    connect(image, &ViewImage::mouseReleased, this,
+            [this, view](int x, int y, Qt::MouseButton button) {
+              command([this, view, x, y, button] { ImageMouseUp(view, x, y, button); });
+            });
   }
 }
 
@@ -64,9 +74,9 @@ void TMainview::buildToolbox() {
   auto* all = toolbox_->findChild<QCheckBox*>(QStringLiteral("all"));
   connect(all, &QCheckBox::toggled, this,
           [this](bool on) { command([this, on] { ws_.scene.RotateAll = on; }); });
-  // The toolbox's Delete is the menu's.
-  connect(toolbox_->findChild<QAbstractButton*>(QStringLiteral("SpeedButton16")),
-          &QAbstractButton::clicked, this, [this] { command([this] { Delete1Click(); }); });
+  connect(toolbox_->colourGrid(), &ColourGrid::foregroundChosen, this,
+          [this] { command([this] { ColorGrid1Change(); }); });
+  connectTools();
 }
 
 void TMainview::dosizen() {
@@ -141,7 +151,10 @@ void TMainview::Other1Click() {
 
 void TMainview::Surveyview1Click() {
   ws_.views.SurveyVisible = survey_action_->isChecked();
-  if (windows_.survey) windows_.survey->setVisible(ws_.views.SurveyVisible);
+  if (!windows_.survey) return;
+  windows_.survey->setVisible(ws_.views.SurveyVisible);
+  // Hidden, it was not drawn: it shows the scene as it is now.
+  if (ws_.views.SurveyVisible) windows_.survey->teken();
 }
 
 void TMainview::On1Click() {
@@ -172,17 +185,6 @@ void TMainview::ScrollBarChange(int view) {
 void TMainview::polylClick() {
   ws_.tools.polyl = toolbox_->polyLines()->isChecked();
   redraw();
-}
-
-void TMainview::ImageMouseMove(int view, int x, int y) {
-  // The cross and the preview follow the snapped position; the read-outs show it.
-  moveInView(ws_, host_, view, x, y);
-  const Readouts r = readouts(ws_, view, snapToGrid(x, ws_.settings.GridStep),
-                              snapToGrid(y, ws_.settings.GridStep));
-  toolbox_->showReadout(QString::fromStdString(r.label7), QString::fromStdString(r.label8),
-                        QString::fromStdString(r.xlab), QString::fromStdString(r.ylab),
-                        QString::fromStdString(r.diepst));
-  for (ViewPanel* panel : panels_) panel->image()->update();
 }
 
 void TMainview::reflectionClick(int level) {
@@ -216,6 +218,7 @@ void TMainview::Lamppositie1Click() {
 void TMainview::Settings1Click() {
   windows_.settings->run();
   selectStepLists();
+  if (windows_.survey) windows_.survey->showSettings();
   redraw();
 }
 

@@ -1,6 +1,7 @@
 // app/view_widgets.cpp: view images and view panels.
 #include "view_widgets.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QImage>
 #include <QLabel>
@@ -54,17 +55,35 @@ void ViewImage::paintEvent(QPaintEvent* event) {
 
 void ViewImage::mouseMoveEvent(QMouseEvent* event) {
   const QPoint p = event->position().toPoint();
+  if (left_pressed_ &&
+      (p - press_position_).manhattanLength() >= QApplication::startDragDistance()) {
+    left_pressed_ = false;  // a drag, not a click
+  }
   emit mouseMoved(p.x(), p.y());
 }
 
 void ViewImage::mousePressEvent(QMouseEvent* event) {
   const QPoint p = event->position().toPoint();
+  if (event->button() == Qt::LeftButton) {
+    press_position_ = p;
+    left_pressed_ = true;
+  }
   emit mousePressed(p.x(), p.y(), event->button());
 }
 
 void ViewImage::mouseReleaseEvent(QMouseEvent* event) {
   const QPoint p = event->position().toPoint();
+  if (event->button() == Qt::LeftButton) {
+    const bool click = left_pressed_ && rect().contains(p);
+    left_pressed_ = false;
+    if (click) emit clicked();
+  }
   emit mouseReleased(p.x(), p.y(), event->button());
+}
+
+void ViewImage::leaveEvent(QEvent* event) {
+  QWidget::leaveEvent(event);
+  emit mouseLeft();
 }
 
 ViewPanel::ViewPanel(int view, Canvas& canvas, QWidget* parent) : QFrame(parent), view_(view) {

@@ -15,7 +15,8 @@ namespace facetry {
 class Canvas;
 
 // Shows a canvas of the core without copying it and reports the mouse in image pixels
-// (so scrolling, which moves the image, needs no correction).
+// (so scrolling, which moves the image, needs no correction). The views, the survey
+// picture, the toolbox picture and the rotate dial are such images.
 class ViewImage : public QWidget {
   Q_OBJECT
  public:
@@ -24,16 +25,23 @@ class ViewImage : public QWidget {
  signals:
   void mouseMoved(int x, int y);
   void mousePressed(int x, int y, Qt::MouseButton button);
+  // A left press released over the image without a drag in between (the mouse stayed
+  // within the drag distance); sent before the release itself.
+  void clicked();
   void mouseReleased(int x, int y, Qt::MouseButton button);
+  void mouseLeft();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
 
  private:
   Canvas& canvas_;
+  QPoint press_position_;
+  bool left_pressed_ = false;  // a left press whose release may still be a click
 };
 
 // The shading mode chosen with a view's radio buttons.

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "main_window.h"
+#include "selection_dialogs.h"
 #include "settings_dialog.h"
 #include "small_dialogs.h"
 #include "survey_window.h"
@@ -45,12 +46,12 @@ std::unique_ptr<TMainview> createWindows() {
   w.zoom = static_cast<TForm8*>(add(new TForm8(m)));
   placeholder("TForm9", "Materials");
   placeholder("TForm11", "Create landscape");
-  placeholder("TForm12", "Select object by name");
-  placeholder("TForm13", "Change object names");
+  w.select_by_name = static_cast<TForm12*>(add(new TForm12(m)));
+  w.change_names = static_cast<TForm13*>(add(new TForm13(m)));
   w.name_object = static_cast<TForm14*>(add(new TForm14(m)));
   placeholder("TForm15", "Progress first object");
   placeholder("TForm16", "Poly creator");
-  w.survey = static_cast<TForm17*>(add(new TForm17(m)));
+  w.survey = static_cast<TForm17*>(add(new TForm17(m->workspace(), m)));
   placeholder("Tnurbresolutie", "Nurb and nurb-connect resolution");
   m->setWindows(std::move(w));
   return main;

@@ -3,9 +3,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QTest>
 
 #include "windows.h"
@@ -82,6 +84,41 @@ DialogDriver::Answer fillAndPress(std::function<void(QWidget*)> act, const QStri
     QVERIFY2(button, qPrintable(QStringLiteral("no button ") + button_name));
     button->click();
   };
+}
+
+QWidget* viewImage(TMainview& main, int view) {
+  return main.findChild<QWidget*>(QStringLiteral("Image%1").arg(view));
+}
+
+void clickView(TMainview& main, int view, QPoint at, Qt::MouseButton button) {
+  QWidget* image = viewImage(main, view);
+  QTest::mouseMove(image, at);
+  QTest::mouseClick(image, button, {}, at);
+}
+
+void dragView(TMainview& main, int view, QPoint from, QPoint to) {
+  QWidget* image = viewImage(main, view);
+  QTest::mouseMove(image, from);
+  QTest::mousePress(image, Qt::LeftButton, {}, from);
+  // Through a point half-way, as a hand moves.
+  QTest::mouseMove(image, (from + to) / 2);
+  QTest::mouseMove(image, to);
+  QTest::mouseRelease(image, Qt::LeftButton, {}, to);
+}
+
+void clickTool(TMainview& main, const char* name) {
+  auto* control = main.findChild<QWidget*>(QString::fromLatin1(name));
+  QVERIFY2(control, name);
+  QVERIFY2(control->isEnabled(), name);
+  // Check boxes and radio buttons take clicks on their box and caption, which start at
+  // the left however wide the layout made them.
+  const bool box = qobject_cast<QCheckBox*>(control) || qobject_cast<QRadioButton*>(control);
+  const QPoint at = box ? QPoint(6, control->height() / 2) : control->rect().center();
+  QTest::mouseClick(control, Qt::LeftButton, {}, at);
+}
+
+void pressKey(TMainview& main, Qt::Key key) {
+  QTest::keyClick(main.findChild<QWidget*>(QStringLiteral("focusverlies")), key);
 }
 
 AppFixture::AppFixture(const std::string& configuration) {

@@ -44,6 +44,16 @@ DialogDriver::Answer cancelDialog();
 // Runs `act` on the dialog (typed into its widgets, say) before pressing `button_name`.
 DialogDriver::Answer fillAndPress(std::function<void(QWidget*)> act, const QString& button_name);
 
+// The mouse as a user moves it over view `view` (1 front, 2 top, 3 side) of `main`, at
+// image pixel `at`: a move there, then a click (press and release), or a drag.
+QWidget* viewImage(TMainview& main, int view);
+void clickView(TMainview& main, int view, QPoint at, Qt::MouseButton button = Qt::LeftButton);
+void dragView(TMainview& main, int view, QPoint from, QPoint to);
+// A click on the toolbox button or box named `name`.
+void clickTool(TMainview& main, const char* name);
+// A key pressed with the keyboard focus where the main window keeps it between commands.
+void pressKey(TMainview& main, Qt::Key key);
+
 // A start directory of its own (the working directory while the windows are created), with
 // HOME pointed at an empty "home" folder inside it, and optionally a configuration file.
 class AppFixture {

@@ -162,7 +162,24 @@ void MainWindowTest::menusCarryTheirCaptions() {
       {"Lamppositie1", "Light &position..."},
       {"Settings1", "&Settings..."},
       {"Help2", "Help..."},
-      {"About1", "About..."}};
+      {"About1", "About..."},
+      {"Print1", "&Print"},
+      {"Printersetup1", "Print &setup..."},
+      {"Kleur1", "&Color..."},
+      {"Selectarea1", "&Objects"},
+      {"Points1", "&Points"},
+      {"Face1", "Face"},
+      {"Selectall1", "Select &all"},
+      {"Inverseselection1", "Inverse selection"},
+      {"Selectobjectbyname1", "Select &object by name"},
+      {"Chob", "Change object names"},
+      {"Towardsxaxis1", "Towards x-axis"},
+      {"Towardsyaxis1", "Towards y-axis"},
+      {"Towardszaxis1", "Towards z-axis"},
+      {"Centreer1", "Center"},
+      {"Draaiom1", "&Turn selected faces"},
+      {"Smartturn1", "T&urn selected faces to center of object"},
+      {"Dragalong1", "Drag along"}};
   for (const auto& [name, caption] : actions) {
     auto* action = app.find<QAction>(QString::fromLatin1(name));
     QVERIFY2(action, name);
