@@ -3,6 +3,10 @@
 #include <QFileInfo>
 
 #include "edit/tool_modes.h"
+#include "exchange/dxf_reader.h"
+#include "exchange/dxf_writer.h"
+#include "exchange/three_ds_reader.h"
+#include "exchange/three_ds_writer.h"
 #include "files/model_commands.h"
 #include "files/shell_commands.h"
 #include "files/undo.h"
@@ -14,6 +18,11 @@
 namespace facetry {
 
 namespace {
+
+// Format numbers of the file dialogs' filters (from 1).
+constexpr int kDxfFormat = 2;          // in both dialogs
+constexpr int kThreeDsSaveFormat = 5;  // "3D studio files" in the save dialog
+constexpr int kThreeDsLoadFormat = 4;  // and in the open dialog
 
 // "Description|*.ext|Description|*.ext" as the file dialog's filter list.
 QStringList dialogFilters(const char* filter) {
@@ -61,8 +70,10 @@ void TMainview::Save1Click() {
                                          dialog_directory_, QString::fromStdString(ws_.ModelName));
   if (choice.path.isEmpty() || choice.filter_index < 1) return;
   dialog_directory_ = QFileInfo(choice.path).absolutePath();
-  const bool picture = choice.filter_index == kBitmapFilter || choice.filter_index == kJpegFilter;
-  if (choice.filter_index != 1 && !picture) {
+  const int format = choice.filter_index;
+  const bool picture = format == kBitmapFilter || format == kJpegFilter;
+  const bool exchange = format == kDxfFormat || format == kThreeDsSaveFormat;
+  if (format != 1 && !picture && !exchange) {
     host_.message((QStringLiteral("Saving as ") + filterName(kSaveFilter, choice.filter_index) +
                    QStringLiteral(" is not available yet."))
                       .toStdString(),
@@ -78,7 +89,15 @@ void TMainview::Save1Click() {
     return;
   }
   if (picture) {
-    savePicture(choice.filter_index, path);
+    savePicture(format, path);
+    return;
+  }
+  if (format == kDxfFormat) {
+    writeDxf(ws_.scene, path);
+    return;
+  }
+  if (format == kThreeDsSaveFormat) {
+    write3ds(ws_.scene, ws_.views, path);
     return;
   }
   ws_.ModelName = saveNativeModel(ws_.scene, ws_.views, path);
@@ -90,14 +109,38 @@ void TMainview::Load1Click() {
                                          dialog_directory_, QString());
   if (choice.path.isEmpty() || choice.filter_index < 1) return;
   dialog_directory_ = QFileInfo(choice.path).absolutePath();
-  if (choice.filter_index != 1) {
-    host_.message((QStringLiteral("Reading ") + filterName(kLoadFilter, choice.filter_index) +
+  const int format = choice.filter_index;
+  if (format == kDxfFormat || format == kThreeDsLoadFormat) {
+    importExchangeFile(format, choice.path.toStdString());
+    return;
+  }
+  if (format != 1) {
+    host_.message((QStringLiteral("Reading ") + filterName(kLoadFilter, format) +
                    QStringLiteral(" is not available yet."))
                       .toStdString(),
                   "Load", MessageIcon::Information, MessageButtons::Ok);
     return;
   }
   loadModel(choice.path.toStdString());
+}
+
+void TMainview::importExchangeFile(int format, const std::string& path) {
+  // The "Reading" window counts the faces while the importer adds them; it is hidden again
+  // whatever happens, and the views show what was read.
+  host_.showReading(true);
+  try {
+    if (format == kDxfFormat) {
+      readDxf(ws_.scene, host_, ws_.views, dxf_state_, path);
+    } else {
+      read3ds(ws_.scene, host_, ws_.views, ws_.lighting.LightPosition, path);
+    }
+  } catch (...) {
+    host_.showReading(false);
+    redraw();
+    throw;
+  }
+  host_.showReading(false);
+  redraw();
 }
 
 void TMainview::loadModel(const std::string& path) {

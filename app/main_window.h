@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "exchange/dxf_reader.h"
 #include "qt_host.h"
 #include "workspace.h"
 
@@ -212,6 +213,8 @@ class TMainview : public QMainWindow {
   void aanzCl();
   void FormDestroy();
   void loadModel(const std::string& path);
+  // "&Load..." with the DXF or 3DS filter: the importer adds to the scene.
+  void importExchangeFile(int format, const std::string& path);
 
   Workspace ws_;
   QtHost host_;
@@ -229,6 +232,7 @@ class TMainview : public QMainWindow {
   bool redraw_pending_ = false;
   std::array<int, 2> remembered_front_scroll_{};
   QString dialog_directory_;
+  DxfReaderState dxf_state_;  // what the DXF reader carries from one file to the next
   QString start_model_;
 };
 

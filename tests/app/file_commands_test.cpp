@@ -44,6 +44,7 @@ class FileCommandsTest : public QObject {
   void captionFollowsSaveAndLoad();
   void saveAppendsTheExtensionAndAsksBeforeOverwriting();
   void otherFormatsAreListedButNotAvailableYet();
+  void dxfAndThreeDsRoundTripThroughSaveAndLoad();
   void loadingAFileThatIsNoModelSaysSo();
   void newAnsweredCancelKeepsTheSceneAtFullSizeWithAFreshSnapshot();
   void newAnsweredYesSavesFirst();
@@ -111,7 +112,7 @@ void FileCommandsTest::otherFormatsAreListedButNotAvailableYet() {
   QStringList save_filters, load_filters;
   b.app.driver.expect([&](QWidget* w) {
     save_filters = qobject_cast<QFileDialog*>(w)->nameFilters();
-    chooseFile(QStringLiteral("scene"), 2)(w);
+    chooseFile(QStringLiteral("scene"), 3)(w);
   });
   b.app.driver.expect(pressButton(QMessageBox::Ok));
   b.trigger("Save1");
@@ -120,21 +121,42 @@ void FileCommandsTest::otherFormatsAreListedButNotAvailableYet() {
                         "VRML#2-worlds (*.wrl)", "3D studio files (*.3ds)", "Bitmap (*.bmp)",
                         "Jpeg (*.jpg)", "Povray files (*.pov)"}));
   QCOMPARE(b.app.driver.seen.last(),
-           QStringLiteral("Save: Saving as DXF-files is not available yet."));
+           QStringLiteral("Save: Saving as VRML#1-worlds is not available yet."));
   QVERIFY(QDir(b.app.home()).entryList({"scene*"}).isEmpty());
   QCOMPARE(b.app.main().windowTitle(), QStringLiteral("Facetry : noname"));
 
   b.app.driver.expect([&](QWidget* w) {
     load_filters = qobject_cast<QFileDialog*>(w)->nameFilters();
-    chooseFile(QStringLiteral("scene.3ds"), 4)(w);
+    chooseFile(QStringLiteral("scene.wrl"), 3)(w);
   });
   b.app.driver.expect(pressButton(QMessageBox::Ok));
   b.trigger("Load1");
   QCOMPARE(load_filters, (QStringList{"Facetry-files (*.fcy)", "DXF-files (*.dxf)",
                                       "VRML-files (*.wrl)", "3D studio files (*.3ds)"}));
   QCOMPARE(b.app.driver.seen.last(),
-           QStringLiteral("Load: Reading 3D studio files is not available yet."));
+           QStringLiteral("Load: Reading VRML-files is not available yet."));
   QCOMPARE(b.app.ws().scene.FaceCount, 12);
+}
+
+void FileCommandsTest::dxfAndThreeDsRoundTripThroughSaveAndLoad() {
+  BoxApp b;
+  b.app.driver.expect(chooseFile(QStringLiteral("box"), 2));
+  b.trigger("Save1");
+  b.app.driver.expect(chooseFile(QStringLiteral("box"), 5));
+  b.trigger("Save1");
+  QVERIFY(QFileInfo::exists(QDir(b.app.home()).filePath("box.dxf")));
+  QVERIFY(QFileInfo::exists(QDir(b.app.home()).filePath("box.3ds")));
+  QCOMPARE(b.app.main().windowTitle(), QStringLiteral("Facetry : noname"));
+
+  // Each importer adds to the scene: a DXF face comes back twice (its fourth corner repeats
+  // the first), a 3DS mesh once.
+  b.app.driver.expect(chooseFile(QStringLiteral("box.dxf"), 2));
+  b.trigger("Load1");
+  QCOMPARE(b.app.ws().scene.FaceCount, 12 + 24);
+  b.app.driver.expect(chooseFile(QStringLiteral("box.3ds"), 4));
+  b.trigger("Load1");
+  QCOMPARE(b.app.ws().scene.FaceCount, 12 + 24 + 12);
+  QCOMPARE(b.app.main().windowTitle(), QStringLiteral("Facetry : noname"));
 }
 
 void FileCommandsTest::loadingAFileThatIsNoModelSaysSo() {
