@@ -15,20 +15,13 @@
 #include "exchange/three_ds_writer.h"
 #include "files/native_file.h"
 #include "scene/file_io.h"
+#include "scene/null_host.h"
 
 namespace facetry {
 namespace {
 
 constexpr int kFaces = 99999;
 constexpr int kObjects = 1000;
-
-class NullHost : public Host {
- public:
-  Answer message(const std::string&, const std::string&, MessageIcon, MessageButtons) override {
-    return Answer::Ok;
-  }
-  bool askObjectName(std::string&, bool&) override { return false; }
-};
 
 Scene& fullScene() {
   static Scene scene = [] {

@@ -10,6 +10,7 @@
 #include "files/native_file.h"
 #include "files/undo.h"
 #include "scene/file_io.h"
+#include "scene/null_host.h"
 #include "workspace.h"
 
 namespace facetry {
@@ -17,14 +18,6 @@ namespace {
 
 constexpr int kFaces = 99999;
 constexpr int kObjects = 1000;
-
-class NullHost : public Host {
- public:
-  Answer message(const std::string&, const std::string&, MessageIcon, MessageButtons) override {
-    return Answer::Ok;
-  }
-  bool askObjectName(std::string&, bool&) override { return false; }
-};
 
 void fillScene(Scene& scene, Host& host) {
   addDemoMesh(scene, host, kFaces, {400, 400, 400}, 380, kObjects);

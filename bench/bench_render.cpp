@@ -7,18 +7,11 @@
 
 #include "demo_mesh.h"
 #include "render/rasteriser.h"
+#include "scene/null_host.h"
 #include "workspace.h"
 
 namespace facetry {
 namespace {
-
-class NullHost : public Host {
- public:
-  Answer message(const std::string&, const std::string&, MessageIcon, MessageButtons) override {
-    return Answer::Ok;
-  }
-  bool askObjectName(std::string&, bool&) override { return false; }
-};
 
 enum Mode { kWire, kFlat, kGouraud, kPhong };
 

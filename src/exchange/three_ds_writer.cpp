@@ -47,10 +47,13 @@ class ChunkBuffer {
 }  // namespace
 
 std::string threeDsName(const std::string& name, int index, int part) {
-  std::string written = name.empty() ? "Obj_" + std::to_string(index) : name;
+  std::string written = name;
+  if (written.empty()) written.append("Obj_").append(std::to_string(index));
   std::replace(written.begin(), written.end(), ' ', '_');
   if (part <= 1) return written.substr(0, kMaxNameChars);
-  const std::string suffix = "_" + std::to_string(part);
+  // note: built by append, not "_" + ..., which g++ 12 at -O3 warns about wrongly.
+  std::string suffix(1, '_');
+  suffix.append(std::to_string(part));
   const std::size_t keep = kMaxNameChars > suffix.size() ? kMaxNameChars - suffix.size() : 0;
   return (written.substr(0, keep) + suffix).substr(0, kMaxNameChars);
 }
