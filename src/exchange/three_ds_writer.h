@@ -25,7 +25,7 @@ void write3ds(const Scene& scene, const ViewState& views, const std::string& pat
 
 // The name object `index` is written under: its name with every blank replaced by an
 // underscore ("Obj_" and the object's number when the name is empty), cut to 9 characters.
-// Parts 2, 3, ... of a split object end in "_2", "_3", ..., cut in front of that suffix so
+// Pieces 2, 3, ... of a split object end in "_2", "_3", ..., cut in front of that suffix so
 // that the whole stays within 9 characters.
 std::string threeDsName(const std::string& name, int index, int part = 1);
 
