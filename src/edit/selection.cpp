@@ -35,6 +35,23 @@ double depthDistance(int view, float x, float y, float z, const Point3& centre) 
   }
 }
 
+// The first face in index order, among those the click at (a, b) hits, whose `depth` is
+// strictly smallest, starting from `best`; -1 when none comes below it.
+template <typename Depth>
+int nearestHitFace(const Scene& scene, int view, float a, float b, double best, Depth depth) {
+  int winner = -1;
+  for (int i = 0; i < scene.FaceCount; ++i) {
+    const Face& f = scene.FaceTable[static_cast<std::size_t>(i)];
+    if (!faceHitInView(view, f, b, a)) continue;
+    const double d = depth(f);
+    if (d < best) {
+      best = d;
+      winner = i;
+    }
+  }
+  return winner;
+}
+
 struct Rectangle {
   float a0, a1, b0, b1;
   Rectangle(float a_first, float b_first, float a, float b)
@@ -192,20 +209,12 @@ void colourSelected(Scene& scene, Rgb colour) {
 
 bool pickObject(Scene& scene, const ViewState& views, int view, float a, float b,
                 std::uint8_t value) {
-  double best = 1000000;
-  int winner = -1;
-  for (int i = 0; i < scene.FaceCount; ++i) {
-    const Face& f = scene.FaceTable[static_cast<std::size_t>(i)];
-    if (!faceHitInView(view, f, b, a)) continue;
+  const int hit = nearestHitFace(scene, view, a, b, 1000000, [&](const Face& f) {
     const ModelObject& o = scene.object(f.object);
-    const double d = depthDistance(view, o.centre[0], o.centre[1], o.centre[2], views.CentrePoint);
-    if (d < best) {
-      best = d;
-      winner = f.object;
-    }
-  }
-  if (winner < 0) return false;
-  ModelObject& o = scene.object(winner);
+    return depthDistance(view, o.centre[0], o.centre[1], o.centre[2], views.CentrePoint);
+  });
+  if (hit < 0) return false;
+  ModelObject& o = scene.object(scene.face(hit).object);
   o.selected = value;
   for (int i = o.first; i <= o.last; ++i) setFace(scene.face(i), value);
   return true;
@@ -213,18 +222,10 @@ bool pickObject(Scene& scene, const ViewState& views, int view, float a, float b
 
 bool pickFace(Scene& scene, const ViewState& views, int view, float a, float b,
               std::uint8_t value) {
-  double best = 100000;
-  int winner = -1;
-  for (int i = 0; i < scene.FaceCount; ++i) {
-    const Face& f = scene.FaceTable[static_cast<std::size_t>(i)];
-    if (!faceHitInView(view, f, b, a)) continue;
+  const int winner = nearestHitFace(scene, view, a, b, 100000, [&](const Face& f) {
     const FaceCorner& c = f.corners[0];
-    const double d = depthDistance(view, c.x, c.y, c.z, views.CentrePoint);
-    if (d < best) {
-      best = d;
-      winner = i;
-    }
-  }
+    return depthDistance(view, c.x, c.y, c.z, views.CentrePoint);
+  });
   if (winner < 0) return false;
   Face& face = scene.face(winner);
   setFace(face, value);

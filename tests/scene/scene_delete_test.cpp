@@ -31,6 +31,14 @@ Scene threeBoxes(ScriptedHost& host) {
   return scene;
 }
 
+// Reverses faces [first, last) by exchanging their first and third corners.
+void turnInsideOut(Scene& scene, int first, int last) {
+  for (int i = first; i < last; ++i) {
+    Face& f = scene.FaceTable[static_cast<std::size_t>(i)];
+    std::swap(f.corners[0], f.corners[2]);
+  }
+}
+
 TEST(DeleteSelectedFaces, FullySelectedObjectDisappearsWithItsName) {
   TempDir dir;
   ScriptedHost host;
@@ -77,10 +85,7 @@ TEST(DeleteSelectedFaces, PartlySelectedObjectKeepsItsOtherFacesAndOrientation) 
   ScriptedHost host;
   Scene scene = threeBoxes(host);
   // Turn object b inside out by hand; deleting faces must not re-orient it.
-  for (int i = 12; i < 24; ++i) {
-    std::swap(scene.FaceTable[static_cast<std::size_t>(i)].corners[0],
-              scene.FaceTable[static_cast<std::size_t>(i)].corners[2]);
-  }
+  turnInsideOut(scene, 12, 24);
   scene.FaceTable[12].selected = 1;
   scene.FaceTable[13].selected = 1;
   deleteSelectedFaces(scene, host);
@@ -94,10 +99,7 @@ TEST(DeleteObject, RemovesOneObjectAndReorientsTheRest) {
   TempDir dir;
   ScriptedHost host;
   Scene scene = threeBoxes(host);
-  for (int i = 24; i < 36; ++i) {
-    std::swap(scene.FaceTable[static_cast<std::size_t>(i)].corners[0],
-              scene.FaceTable[static_cast<std::size_t>(i)].corners[2]);
-  }
+  turnInsideOut(scene, 24, 36);
   scene.FaceTable[0].selected = 1;
   deleteObject(scene, host, 1);
   ASSERT_EQ(scene.ObjectCount, 2);
