@@ -9,6 +9,7 @@
 #include "cli_args.h"
 #include "convert_command.h"
 #include "demo_mesh.h"
+#include "edit_command.h"
 #include "files/model_commands.h"
 #include "render_command.h"
 #include "silent_host.h"
@@ -91,6 +92,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (args[0] == "render") return renderCommand(args, out);
     if (args[0] == "build") return buildCommand(args, out, err);
     if (args[0] == "convert") return convertCommand(args, out, err);
+    if (args[0] == "edit") return editCommand(args, out, err);
     if (args[0] == "--help" || args[0] == "help") {
       out << kUsage;
       return 0;

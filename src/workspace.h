@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "exchange/dxf_reader.h"
 #include "materials/texture_store.h"
 #include "render/frame_buffers.h"
 #include "render/lighting.h"
@@ -48,6 +49,7 @@ struct Workspace {
   std::string ModelName = "noname";  // shown in the caption "Facetry : " + name
   RedrawHooks hooks;                  // survey view and curves, set by their owners
   ClickHooks click_hooks;             // click steps of the modelling operations
+  DxfReaderState dxf;                 // the DXF reader's layer colours between imports
 
   RedrawParts redrawParts() {
     return {scene, views, settings, tools, lighting, textures, frame, hooks};

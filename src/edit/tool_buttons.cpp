@@ -1,6 +1,7 @@
 // edit/tool_buttons.cpp: flag tools and transform commands.
 #include "edit/tool_buttons.h"
 
+#include "edit/selection.h"
 #include "edit/tool_modes.h"
 #include "edit/transforms.h"
 #include "files/undo.h"
@@ -84,6 +85,24 @@ bool turnFacesToCentre(Workspace& ws) {
 
 bool mirrorSelection(Workspace& ws, int axis) {
   Mirror(ws.scene, ws.views, axis);
+  return true;
+}
+
+bool deleteSelection(Workspace& ws, Host& host) {
+  voorundo(ws.scene);
+  deleteSelectedFaces(ws.scene, host);
+  return true;
+}
+
+bool collectSelection(Workspace& ws, Host& host) {
+  voorundo(ws.scene);
+  collectSelectedFaces(ws.scene, host);
+  return true;
+}
+
+bool recolourSelection(Workspace& ws, Rgb colour) {
+  voorundo(ws.scene);
+  colourSelected(ws.scene, colour);
   return true;
 }
 

@@ -1,0 +1,214 @@
+// exchange/format_table.cpp: the table of file formats and the save and load commands that
+// dispatch through it.
+#include "exchange/format_table.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+
+#include "exchange/dxf_reader.h"
+#include "exchange/dxf_writer.h"
+#include "exchange/three_ds_reader.h"
+#include "exchange/three_ds_writer.h"
+#include "files/model_commands.h"
+#include "render/picture_output.h"
+#include "scene/errors.h"
+
+namespace facetry {
+
+namespace {
+
+std::string lowered(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+// The exchange readers show the "Reading" window while they add faces; it is hidden again
+// whatever happens.
+template <typename Read>
+void withReadingWindow(Host& host, Read read) {
+  host.showReading(true);
+  try {
+    read();
+  } catch (...) {
+    host.showReading(false);
+    throw;
+  }
+  host.showReading(false);
+}
+
+std::vector<FileFormat> makeFormats() {
+  std::vector<FileFormat> formats;
+  {
+    FileFormat f{"fcy", ".fcy", "Facetry-files", "*.fcy", 1, 1, {}, {}, false};
+    f.read = [](Workspace& ws, Host& host, const std::string& path) {
+      const std::string name = loadNativeModel(ws.scene, ws.views, host, ws.textures, path);
+      if (name.empty()) throw FormatError(path + ": not a Facetry model file");
+      ws.ModelName = name;
+    };
+    f.write = [](Workspace& ws, Host&, const std::string& path, const PictureArea&) {
+      ws.ModelName = saveNativeModel(ws.scene, ws.views, path);
+    };
+    formats.push_back(f);
+  }
+  {
+    FileFormat f{"dxf", ".dxf", "DXF-files", "*.dxf", 2, 2, {}, {}, false};
+    f.read = [](Workspace& ws, Host& host, const std::string& path) {
+      withReadingWindow(host, [&] { readDxf(ws.scene, host, ws.views, ws.dxf, path); });
+    };
+    f.write = [](Workspace& ws, Host&, const std::string& path, const PictureArea&) {
+      writeDxf(ws.scene, path);
+    };
+    formats.push_back(f);
+  }
+  formats.push_back({"vrml1", ".wrl", "VRML#1-worlds", "*.wrl", 3, 0, {}, {}, false});
+  // The load dialog's one VRML filter reads either version.
+  formats.push_back({"vrml2", ".wrl", "VRML#2-worlds", "*.wrl", 4, 0, {}, {}, false});
+  {
+    FileFormat f{"3ds", ".3ds", "3D studio files", "*.3ds", 5, 4, {}, {}, false};
+    f.read = [](Workspace& ws, Host& host, const std::string& path) {
+      withReadingWindow(
+          host, [&] { read3ds(ws.scene, host, ws.views, ws.lighting.LightPosition, path); });
+    };
+    f.write = [](Workspace& ws, Host&, const std::string& path, const PictureArea&) {
+      write3ds(ws.scene, ws.views, path);
+    };
+    formats.push_back(f);
+  }
+  {
+    FileFormat f{"bmp", ".bmp", "Bitmap", "*.bmp", 6, 0, {}, {}, true};
+    f.write = [](Workspace& ws, Host&, const std::string& path, const PictureArea& area) {
+      // The front view as shown, drawn without the survey, which would otherwise take the
+      // shared bitmap last.
+      ws.survey.suppressed = true;
+      try {
+        redraw(ws);
+      } catch (...) {
+        ws.survey.suppressed = false;
+        throw;
+      }
+      ws.survey.suppressed = false;
+      saveViewBitmap(ws.frame.images[0], area.left, area.top, area.width, area.height, path);
+    };
+    formats.push_back(f);
+  }
+  {
+    FileFormat f{"jpg", ".jpg", "Jpeg", "*.jpg", 7, 0, {}, {}, true};
+    f.write = [](Workspace& ws, Host&, const std::string& path, const PictureArea& area) {
+      saveViewJpeg(ws.frame, area.left, area.top, area.width, area.height, path);
+    };
+    formats.push_back(f);
+  }
+  formats.push_back({"pov", ".pov", "Povray files", "*.pov", 8, 0, {}, {}, false});
+  formats.push_back({"wrl", ".wrl", "VRML-files", "*.wrl", 0, 3, {}, {}, false});
+  formats.push_back({"obq", ".obq", "Object files", "*.obq", 0, 0, {}, {}, false});
+  formats.push_back({"mdd", ".mdd", "Modeler files", "*.mdd", 0, 0, {}, {}, false});
+  return formats;
+}
+
+std::vector<const FileFormat*> dialogFormats(int FileFormat::*index) {
+  std::vector<const FileFormat*> list;
+  for (const FileFormat& f : fileFormats()) {
+    if (f.*index > 0) list.push_back(&f);
+  }
+  std::sort(list.begin(), list.end(),
+            [index](const FileFormat* a, const FileFormat* b) { return a->*index < b->*index; });
+  return list;
+}
+
+const FileFormat* formatAt(int FileFormat::*index, int position) {
+  for (const FileFormat& f : fileFormats()) {
+    if (position > 0 && f.*index == position) return &f;
+  }
+  return nullptr;
+}
+
+std::string extensionOf(const std::string& path) {
+  return lowered(std::filesystem::path(path).extension().string());
+}
+
+}  // namespace
+
+const std::vector<FileFormat>& fileFormats() {
+  static const std::vector<FileFormat> formats = makeFormats();
+  return formats;
+}
+
+std::vector<const FileFormat*> saveDialogFormats() {
+  return dialogFormats(&FileFormat::save_index);
+}
+std::vector<const FileFormat*> loadDialogFormats() {
+  return dialogFormats(&FileFormat::load_index);
+}
+
+std::string dialogFilter(const std::vector<const FileFormat*>& formats) {
+  std::string filter;
+  for (const FileFormat* f : formats) {
+    if (!filter.empty()) filter += '|';
+    filter += f->description + '|' + f->pattern;
+  }
+  return filter;
+}
+
+const FileFormat* saveFormatAt(int index) {
+  return formatAt(&FileFormat::save_index, index);
+}
+const FileFormat* loadFormatAt(int index) {
+  return formatAt(&FileFormat::load_index, index);
+}
+
+const FileFormat* formatNamed(const std::string& key) {
+  const std::string wanted = lowered(key);
+  for (const FileFormat& f : fileFormats()) {
+    if (f.key == wanted) return &f;
+  }
+  return nullptr;
+}
+
+const FileFormat* readFormatOf(const std::string& path) {
+  const std::string ext = extensionOf(path);
+  if (ext == ".wrl") return formatNamed("wrl");
+  for (const FileFormat& f : fileFormats()) {
+    if (f.extension == ext && !f.picture) return &f;
+  }
+  return nullptr;
+}
+
+const FileFormat* writeFormatOf(const std::string& path) {
+  const std::string ext = extensionOf(path);
+  if (ext == ".wrl") return formatNamed("vrml2");
+  for (const FileFormat& f : fileFormats()) {
+    if (f.extension == ext && (f.save_index > 0 || f.write)) return &f;
+  }
+  return nullptr;
+}
+
+std::string saveInFormat(Workspace& ws, Host& host, const FileFormat& format,
+                         const std::string& path, const PictureArea& area) {
+  if (!format.write) {
+    host.message("Saving as " + format.description + " is not available yet.", "Save",
+                 MessageIcon::Information, MessageButtons::Ok);
+    return {};
+  }
+  const std::string target = withExtension(path, format.extension);
+  std::error_code ec;
+  if (std::filesystem::exists(target, ec) &&
+      host.message("Overwrite ?", "File already exists", MessageIcon::Warning,
+                   MessageButtons::YesNo) != Answer::Yes) {
+    return {};
+  }
+  format.write(ws, host, target, area);
+  return target;
+}
+
+bool loadInFormat(Workspace& ws, Host& host, const FileFormat& format, const std::string& path) {
+  if (!format.read) {
+    host.message("Reading " + format.description + " is not available yet.", "Load",
+                 MessageIcon::Information, MessageButtons::Ok);
+    return false;
+  }
+  format.read(ws, host, path);
+  return true;
+}
+
+}  // namespace facetry
