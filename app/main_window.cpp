@@ -10,6 +10,7 @@
 #include <chrono>
 
 #include "colour_grid.h"
+#include "ops/modelling_tools.h"
 #include "command_guard.h"
 #include "edit/previews.h"
 #include "files/configuration.h"
@@ -139,6 +140,7 @@ void TMainview::firstActivation() {
 
   const auto clock = std::chrono::system_clock::now().time_since_epoch().count();
   startWorkspace(ws_, static_cast<unsigned>(clock));
+  connectModellingTools(ws_);
 
   ws_.tools.DegreeStep = ws_.settings.RotationStep;
   ws_.tools.ResizePercent = ws_.settings.ResizeFactor;

@@ -5,6 +5,7 @@
 
 #include "edit_steps.h"
 #include "files/model_commands.h"
+#include "ops/modelling_tools.h"
 #include "silent_host.h"
 
 namespace facetry {
@@ -13,6 +14,7 @@ int buildCommand(const std::vector<std::string>& args, std::ostream& out, std::o
   if (args.size() < 2) throw UsageError("build wants an output file");
   Workspace ws;
   startWorkspace(ws, 1);
+  connectModellingTools(ws);
   SilentHost host(err);
   BuildContext context{ws, host, View::Front};
   const BuildSteps& steps = buildSteps();

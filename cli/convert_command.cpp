@@ -7,6 +7,7 @@
 #include "exchange/format_table.h"
 #include "scene/errors.h"
 #include "scene/scratch_files.h"
+#include "ops/modelling_tools.h"
 #include "silent_host.h"
 #include "workspace.h"
 
@@ -69,6 +70,7 @@ int convertCommand(const std::vector<std::string>& args, std::ostream& out, std:
   if (!std::filesystem::is_regular_file(files[0], ec)) throw IoError(files[0] + ": no such file");
   Workspace ws;
   startWorkspace(ws, 1);
+  connectModellingTools(ws);
   SilentHost host(err);
   {
     DxfScratchCleanup cleanup;

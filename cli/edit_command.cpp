@@ -5,6 +5,7 @@
 
 #include "edit_steps.h"
 #include "files/model_commands.h"
+#include "ops/modelling_tools.h"
 #include "silent_host.h"
 
 namespace facetry {
@@ -15,6 +16,7 @@ int editCommand(const std::vector<std::string>& args, std::ostream& out, std::os
   const std::string& out_path = args[3];
   Workspace ws;
   startWorkspace(ws, 1);
+  connectModellingTools(ws);
   SilentHost host(err);
   loadOrFail(ws, in);
   // Object bounds and centres come from a redraw, as they do in the window after loading.

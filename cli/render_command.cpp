@@ -4,6 +4,7 @@
 #include "render_command.h"
 
 #include "cli_args.h"
+#include "ops/modelling_tools.h"
 #include "render/bmp_writer.h"
 #include "render/jpeg_writer.h"
 #include "render/shading_commands.h"
@@ -23,6 +24,7 @@ int renderCommand(const std::vector<std::string>& args, std::ostream& out) {
   if (args.size() < 2) throw UsageError("render wants a model file");
   Workspace ws;
   startWorkspace(ws, 1);
+  connectModellingTools(ws);
   loadOrFail(ws, args[1]);
   int view = 0;
   int shading = -1;

@@ -1,0 +1,10 @@
+// ops/modelling_tools.cpp: each modelling tool hooks its click steps into the dispatcher.
+#include "ops/modelling_tools.h"
+
+namespace facetry {
+
+void connectModellingTools(Workspace& ws) {
+  (void)ws;
+}
+
+}  // namespace facetry
