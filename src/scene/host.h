@@ -30,6 +30,10 @@ class Host {
 
   // The progress gauge of long operations, 0..100, and the busy (hourglass) cursor.
   virtual void progress(int /*percent*/) {}
+  // The progress window of the cutting operations (booleans, punch): shown or hidden, and
+  // the stage its label names ("Progress first object", "Calculate space", ...).
+  virtual void showProgress(bool /*visible*/) {}
+  virtual void progressStage(const std::string& /*label*/) {}
   virtual void busy(bool /*on*/) {}
 };
 
