@@ -40,11 +40,12 @@ void withReadingWindow(Host& host, Read read) {
 std::vector<FileFormat> makeFormats() {
   std::vector<FileFormat> formats;
   {
-    FileFormat f{"fcy", ".fcy", "Facetry-files", "*.fcy", 1, 1, {}, {}, false};
+    FileFormat f{"fcy", ".fcy", "Facetry-files", "*.fcy", 1, 1, {}, {}, false, true};
     f.read = [](Workspace& ws, Host& host, const std::string& path) {
+      // A missing file or one that is not a model file changes nothing (the reader has said
+      // why where there is something to say).
       const std::string name = loadNativeModel(ws.scene, ws.views, host, ws.textures, path);
-      if (name.empty()) throw FormatError(path + ": not a Facetry model file");
-      ws.ModelName = name;
+      if (!name.empty()) ws.ModelName = name;
     };
     f.write = [](Workspace& ws, Host&, const std::string& path, const PictureArea&) {
       ws.ModelName = saveNativeModel(ws.scene, ws.views, path);

@@ -49,7 +49,7 @@ class FileCommandsTest : public QObject {
   void newAnsweredCancelKeepsTheSceneAtFullSizeWithAFreshSnapshot();
   void newAnsweredYesSavesFirst();
   void exitAnsweredNoAsksOnceAndRemovesTheScratchFiles();
-  void closingTheWindowAsksWithoutCancel();
+  void closingTheWindowCancelKeepsItOpen();
   void importAddsTheObjectsAndKeepsTheName();
   void undoBringsBackDeletedAndCollectedFaces();
   void collectAsksForTheNameOfTheNewObject();
@@ -167,7 +167,14 @@ void FileCommandsTest::loadingAFileThatIsNoModelSaysSo() {
   const qint32 materials = 101;
   file.write(reinterpret_cast<const char*>(&materials), 4);
   file.close();
+  // The scene has unsaved work: Cancel on the question keeps it and reads nothing.
   b.app.driver.expect(chooseFile(junk, 1));
+  b.app.driver.expect(pressButton(QMessageBox::Cancel));
+  b.trigger("Load1");
+  QCOMPARE(b.app.driver.seen.last(), QStringLiteral("Scene is modified: Do you want to save ?"));
+  QCOMPARE(b.app.ws().scene.FaceCount, 12);
+  b.app.driver.expect(chooseFile(junk, 1));
+  b.app.driver.expect(pressButton(QMessageBox::No));
   b.app.driver.expect(pressButton(QMessageBox::Ok));
   b.trigger("Load1");
   QCOMPARE(b.app.driver.seen.last(),
@@ -233,17 +240,15 @@ void FileCommandsTest::exitAnsweredNoAsksOnceAndRemovesTheScratchFiles() {
   QVERIFY(home.exists(QStringLiteral("moddd.tmp")));
 }
 
-void FileCommandsTest::closingTheWindowAsksWithoutCancel() {
+void FileCommandsTest::closingTheWindowCancelKeepsItOpen() {
   BoxApp b;
-  bool had_cancel = true;
-  b.app.driver.expect([&](QWidget* w) {
-    had_cancel = qobject_cast<QMessageBox*>(w)->button(QMessageBox::Cancel) != nullptr;
-    pressButton(QMessageBox::No)(w);
-  });
+  b.app.driver.expect(pressButton(QMessageBox::Cancel));
   b.app.main().close();
-  QVERIFY(!had_cancel);
+  QVERIFY(b.app.main().isVisible());
+  b.app.driver.expect(pressButton(QMessageBox::No));
+  b.app.main().close();
   QVERIFY(!b.app.main().isVisible());
-  QCOMPARE(b.app.driver.seen.size(), 1);
+  QCOMPARE(b.app.driver.seen.size(), 2);
 }
 
 void FileCommandsTest::importAddsTheObjectsAndKeepsTheName() {
