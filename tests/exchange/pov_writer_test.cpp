@@ -3,6 +3,7 @@
 // an empty scene, and a scene that stays where it was.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 
