@@ -24,23 +24,23 @@ void exportModelerStep(Workspace& ws, Host&, StepArgs& args) {
 
 void addObjectFileEditSteps(EditSteps& steps) {
   steps.push_back({"--save-object", "--save-object FILE.obq", saveObjectStep});
-  steps.push_back({"--import-object", "--import-object FILE.obq",
-                   [](Workspace& ws, Host& host, StepArgs& a) {
-                     importObject(ws, host, a.next("--import-object", "an object file"));
-                   }});
+  steps.push_back(
+      {"--import-object", "--import-object FILE.obq", [](Workspace& ws, Host& host, StepArgs& a) {
+         importObject(ws, host, a.next("--import-object", "an object file"));
+       }});
   steps.push_back({"--export-modeler", "--export-modeler FILE.mdd", exportModelerStep});
-  steps.push_back({"--import-modeler", "--import-modeler FILE.mdd",
-                   [](Workspace& ws, Host& host, StepArgs& a) {
-                     importModeler(ws, host, a.next("--import-modeler", "a modeler file"));
-                   }});
+  steps.push_back(
+      {"--import-modeler", "--import-modeler FILE.mdd", [](Workspace& ws, Host& host, StepArgs& a) {
+         importModeler(ws, host, a.next("--import-modeler", "a modeler file"));
+       }});
 }
 
 void addObjectFileBuildSteps(BuildSteps& steps) {
   // The place-object tool's click follows the file name.
-  steps.push_back({"--import-object", "--import-object FILE.obq CLICK",
-                   [](BuildContext& c, StepArgs& a) {
-                     importObject(c.ws, c.host, a.next("--import-object", "an object file"));
-                   }});
+  steps.push_back(
+      {"--import-object", "--import-object FILE.obq CLICK", [](BuildContext& c, StepArgs& a) {
+         importObject(c.ws, c.host, a.next("--import-object", "an object file"));
+       }});
 }
 
 }  // namespace facetry

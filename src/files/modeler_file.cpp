@@ -22,7 +22,8 @@ constexpr std::size_t kTripleBytes = 12;
 // A count read from the file, checked against the triples that fit in the bytes left.
 std::int32_t readCount(ByteReader& in, const char* what) {
   const std::int32_t n = in.readInt32(what);
-  if (n < 0) throw FormatError(in.name() + ": the " + what + " " + std::to_string(n) + " is negative");
+  if (n < 0)
+    throw FormatError(in.name() + ": the " + what + " " + std::to_string(n) + " is negative");
   if (static_cast<std::size_t>(n) > in.remaining() / kTripleBytes) {
     throw FormatError(in.name() + ": the " + what + " " + std::to_string(n) + " needs " +
                       std::to_string(static_cast<std::size_t>(n) * kTripleBytes) +

@@ -42,12 +42,12 @@ void orderModelerCorners(const Point3& reference, FaceCorner& p0, FaceCorner& p1
 // "Import" of a modeler file once its dialog is closed (`path` empty: cancelled): with a
 // file an undo snapshot, then addModelerFile.
 int importModelerFile(Scene& scene, Host& host, const Point3& centre, const std::string& path);
-// The faces of modeler file `path` (none when it is empty) added as one object: its points, each (x, y, z + centre.z), go to the scratch file
-// "moddd.tmp" as 24-byte corner records, which is left behind; each face fetches its three
-// corners from there, is ordered by orderModelerCorners and appended with addFace. In
-// every case the open object is then closed (oriented, deselected), the new faces moved so
-// that the mean of their corners lies on `centre`, and the new object's bounds refreshed.
-// Returns the number of faces added. Bad input (see readModelerMesh) throws FormatError;
+// The faces of modeler file `path` (none when it is empty) added as one object: its points, each
+// (x, y, z + centre.z), go to the scratch file "moddd.tmp" as 24-byte corner records, which is left
+// behind; each face fetches its three corners from there, is ordered by orderModelerCorners and
+// appended with addFace. In every case the open object is then closed (oriented, deselected), the
+// new faces moved so that the mean of their corners lies on `centre`, and the new object's bounds
+// refreshed. Returns the number of faces added. Bad input (see readModelerMesh) throws FormatError;
 // the faces added before stay in the open object.
 int addModelerFile(Scene& scene, Host& host, const Point3& centre, const std::string& path);
 

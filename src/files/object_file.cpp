@@ -48,12 +48,13 @@ int readObjectFaces(Scene& scene, Host& host, const std::string& path) {
   for (std::int32_t k = 0; k < n; ++k) {
     Face record;
     if (!in.tryRead(record)) {
-      throw FormatError(path + ": the file claims " + std::to_string(n) +
-                        " faces but ends after " + std::to_string(k));
+      throw FormatError(path + ": the file claims " + std::to_string(n) + " faces but ends after " +
+                        std::to_string(k));
     }
     for (const FaceCorner& c : record.corners) {
       if (!std::isfinite(c.x) || !std::isfinite(c.y) || !std::isfinite(c.z)) {
-        throw FormatError(path + ": face " + std::to_string(k) + " has a corner that is not a number");
+        throw FormatError(path + ": face " + std::to_string(k) +
+                          " has a corner that is not a number");
       }
     }
     if (!addFace(scene, host, record.corners[0], record.corners[1], record.corners[2])) continue;

@@ -138,8 +138,8 @@ TEST(ModelerFile, ImportCentresTheMeshWithFreshBoundsAndAnUndoSnapshot) {
   addBoxObject(scene, host, 0, 0, 0, 10, "before");
   const Point3 centre{230, 150, 150};
   // Far from the centre: a square of two faces sharing points 1 and 2.
-  writeFile(dir.file("mesh.mdd"), int32s({4, 1000, 1000, 5, 1100, 1000, 5, 1000, 1100, 5, 1100,
-                                          1100, 5, 2, 0, 1, 2, 1, 3, 2}));
+  writeFile(dir.file("mesh.mdd"), int32s({4,    1000, 1000, 5, 1100, 1000, 5, 1000, 1100, 5,
+                                          1100, 1100, 5,    2, 0,    1,    2, 1,    3,    2}));
   ASSERT_EQ(importModelerFile(scene, host, centre, dir.file("mesh.mdd")), 2);
   ASSERT_EQ(scene.ObjectCount, 2);
   const ModelObject& o = scene.ObjectTable[1];
