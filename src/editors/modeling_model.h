@@ -154,6 +154,7 @@ class ModelingModel {
   // are also painted yellow into the coverage images.
   void teken(const Lighting& lighting);
   const Canvas& image(ModelImage image) const { return images_[index(image)]; }
+  Canvas& image(ModelImage image) { return images_[index(image)]; }  // for the window to show
   const Canvas& coverage(ModelImage image) const { return coverage_[index(image)]; }
 
   // The automatic face around (x, y) of `image`, or none (see the search rules in the .cpp).
