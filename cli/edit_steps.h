@@ -25,7 +25,8 @@ using EditSteps = std::vector<EditStep>;
 
 // The families of edit steps, one file each.
 void addSelectionEditSteps(EditSteps& steps);  // --select and the menu transforms
-void addObjectFileEditSteps(EditSteps& steps);  // object and modeler file commands
+// The object and modeler file commands.
+void addObjectFileEditSteps(EditSteps& steps);
 
 // Every edit step, made once.
 const EditSteps& editSteps();
