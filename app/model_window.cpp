@@ -130,6 +130,7 @@ Tmodel::Tmodel(Workspace& ws, Host& host, QWidget* parent) : QDialog(parent), ws
   label2_->setObjectName(QStringLiteral("label2"));
   grid->addWidget(label2_, 1, 0, 1, 2);
 
+  auto* pictures = new QHBoxLayout;
   for (const ModelImage image : {ModelImage::Left, ModelImage::Right}) {
     auto* view = new ViewImage(model_.image(image), this);
     const int n = image == ModelImage::Left ? 1 : 2;
@@ -140,8 +141,10 @@ Tmodel::Tmodel(Workspace& ws, Host& host, QWidget* parent) : QDialog(parent), ws
     connect(view, &ViewImage::mouseMoved, this,
             [this, image](int x, int y) { command([=, this] { ImageMouseMove(image, x, y); }); });
     images_[image == ModelImage::Left ? 0 : 1] = view;
-    grid->addWidget(view, 2, n - 1, Qt::AlignLeft | Qt::AlignTop);
+    pictures->addWidget(view, 0, Qt::AlignTop);
   }
+  pictures->addStretch();
+  grid->addLayout(pictures, 2, 0, 1, 2);
   grid->setRowStretch(3, 1);
   teken();
 }

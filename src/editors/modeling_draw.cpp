@@ -120,7 +120,10 @@ void ModelingModel::teken(const Lighting& lighting) {
         c[j] = {a, b};
       }
       Rgb colour = kYellow;
-      if (image == ModelImage::Left) {
+      // note: before the program's first activation there is no shade table; plain red.
+      if (image == ModelImage::Left && lighting.ShadeTable.empty()) {
+        colour = kRed;
+      } else if (image == ModelImage::Left) {
         Point3 p[3];
         for (std::size_t j = 0; j < 3; ++j) {
           const ModelPoint& q = points[static_cast<std::size_t>(f[j])];
