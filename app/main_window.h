@@ -33,6 +33,7 @@ class TForm13;
 class TForm14;
 class TForm17;
 class Tabout;
+class Tmodel;
 class Toolbox;
 class ViewPanel;
 enum class ShadingChoice;
@@ -48,6 +49,7 @@ struct SecondaryWindows {
   TForm13* change_names = nullptr;
   TForm14* name_object = nullptr;
   TForm17* survey = nullptr;
+  Tmodel* model = nullptr;
   std::vector<QWidget*> in_order;  // all 21 of them
 };
 
@@ -95,6 +97,12 @@ class TMainview : public QMainWindow {
   void Exit1Click();
   void Help2Click();
   void About1Click();
+  // Object and modeler files, and the Modeling window.
+  void Saveselectionasobject1Click();
+  void Importobject1Click();
+  void Exportselectedfaces1Click();
+  void Import1Click();
+  void Modelling1Click();
   // Edit commands.
   void Undo1Click();
   void Delete1Click();
@@ -184,6 +192,8 @@ class TMainview : public QMainWindow {
                       std::function<void()> handler);
   void buildMenus();
   void buildEditMenu(QMenu* edit);
+  // The object and modeler file entries of the "&File" menu, and "Special" -> "Modeling".
+  void buildObjectFileMenus(QMenu* file);
   void buildViews();
   void buildToolbox();
   void connectTools();

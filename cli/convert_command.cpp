@@ -15,13 +15,15 @@ namespace facetry {
 
 namespace {
 
-// Removes the scratch files a DXF import writes, as the window program does at shutdown.
+// Removes the scratch files a DXF or modeler import writes, as the window program does at
+// shutdown and the modeler import leaves for the next one.
 class DxfScratchCleanup {
  public:
   ~DxfScratchCleanup() {
     std::error_code ignored;
     std::filesystem::remove(kHeaderFile, ignored);
     std::filesystem::remove(kPolyfaceFile, ignored);
+    std::filesystem::remove(kModelerFile, ignored);
   }
 };
 

@@ -14,6 +14,8 @@
 #include "exchange/vrml1_writer.h"
 #include "exchange/vrml2_writer.h"
 #include "files/model_commands.h"
+#include "files/modeler_file.h"
+#include "files/object_file.h"
 #include "render/picture_output.h"
 #include "scene/errors.h"
 
@@ -123,8 +125,30 @@ std::vector<FileFormat> makeFormats() {
     formats.push_back(f);
   }
   formats.push_back({"wrl", ".wrl", "VRML-files", "*.wrl", 0, 3, {}, {}, false});
-  formats.push_back({"obq", ".obq", "Object files", "*.obq", 0, 0, {}, {}, false});
-  formats.push_back({"mdd", ".mdd", "Modeler files", "*.mdd", 0, 0, {}, {}, false});
+  {
+    // An object file's faces stay where their coordinates put them (no place-object click);
+    // every face is written, as if all were selected.
+    FileFormat f{"obq", ".obq", "Object files", "*.obq", 0, 0, {}, {}, false};
+    f.read = [](Workspace& ws, Host& host, const std::string& path) {
+      readObjectFaces(ws.scene, host, path);
+      closeObject(ws.scene, host, true, true);
+    };
+    f.write = [](Workspace& ws, Host&, const std::string& path, const PictureArea&) {
+      saveSelectionAsObject(ws.scene, path, true);
+    };
+    formats.push_back(f);
+  }
+  {
+    // A modeler file is read as "Import" reads it, centred on CentrePoint.
+    FileFormat f{"mdd", ".mdd", "Modeler files", "*.mdd", 0, 0, {}, {}, false};
+    f.read = [](Workspace& ws, Host& host, const std::string& path) {
+      addModelerFile(ws.scene, host, ws.views.CentrePoint, path);
+    };
+    f.write = [](Workspace& ws, Host&, const std::string& path, const PictureArea&) {
+      writeModelerFile(facesMesh(ws.scene, true), path);
+    };
+    formats.push_back(f);
+  }
   return formats;
 }
 
