@@ -207,7 +207,7 @@ void drawFace(const Ink& ink, const Scene& scene, int face, const WalkCamera& ca
     if constexpr (Mode == ShadingMode::Gouraud) c[k].q[S::kLight] = toFixed(shading.light[k]);
     if constexpr (Mode == ShadingMode::Phong) {
       for (int axis = 0; axis < 3; ++axis) {
-        c[k].q[S::kLight + axis] = toFixed(shading.normals[k][axis] + 100);
+        c[k].q[S::kLight + axis] = toFixed(static_cast<std::int32_t>(static_cast<std::uint32_t>(shading.normals[k][axis]) + 100u));
       }
     }
     if constexpr (Textured) {
