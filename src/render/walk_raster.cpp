@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <climits>
 #include <cmath>
 #include <cstdint>
 #include <string>
@@ -65,17 +66,24 @@ class Edge {
   void start(const Corner<N>& a, const Corner<N>& b, std::int64_t offset) {
     rows_ = b.row == a.row ? 1u : static_cast<std::uint64_t>(std::int64_t{b.row} - a.row);
     const auto done = static_cast<std::uint64_t>(offset);
+    // Magnitudes and row counts are below 2^32, so 32-bit division (much the quicker) is
+    // exact for the slopes; only an edge that starts above the picture needs 64 bits.
+    const auto rows32 = static_cast<std::uint32_t>(rows_);
     for (int i = 0; i < N; ++i) {
       const std::int64_t delta = std::int64_t{b.q[i]} - a.q[i];
-      const std::uint64_t magnitude = static_cast<std::uint64_t>(delta < 0 ? -delta : delta);
+      const auto magnitude = static_cast<std::uint32_t>(delta < 0 ? -delta : delta);
       negative_[i] = delta < 0;
-      whole_[i] = magnitude / rows_;
-      part_[i] = magnitude % rows_;
-      // magnitude and offset are both below 2^32, so the product fits.
-      const std::uint64_t moved = magnitude * done;
-      const auto quotient = static_cast<std::int64_t>(moved / rows_);
-      value_[i] = a.q[i] + (negative_[i] ? -quotient : quotient);
-      remainder_[i] = moved % rows_;
+      whole_[i] = magnitude / rows32;
+      part_[i] = magnitude % rows32;
+      value_[i] = a.q[i];
+      remainder_[i] = 0;
+      if (done > 0) {
+        // magnitude and offset are both below 2^32, so the product fits.
+        const std::uint64_t moved = std::uint64_t{magnitude} * done;
+        const auto quotient = static_cast<std::int64_t>(moved / rows_);
+        value_[i] += negative_[i] ? -quotient : quotient;
+        remainder_[i] = moved % rows_;
+      }
     }
   }
   void advance() {
@@ -134,8 +142,15 @@ void drawSpan(const Ink& ink, int y, const std::int64_t* short_end, const std::i
   const std::int64_t lead = first - left[0];
   std::int64_t value[S::kCount] = {};
   std::int64_t step[S::kCount] = {};
+  const bool narrow = width < (std::int64_t{1} << 31);
   for (int i = 1; i < S::kCount; ++i) {
-    step[i] = (right[i] - left[i]) / width;
+    const std::int64_t difference = right[i] - left[i];
+    // Both fit 32 bits nearly always, and 32-bit division truncates the same way.
+    if (narrow && difference >= INT32_MIN && difference <= INT32_MAX) {
+      step[i] = static_cast<std::int32_t>(difference) / static_cast<std::int32_t>(width);
+    } else {
+      step[i] = difference / width;
+    }
     value[i] = left[i] + step[i] * lead;  // |step * lead| <= |right - left|
   }
 
@@ -207,7 +222,8 @@ void drawFace(const Ink& ink, const Scene& scene, int face, const WalkCamera& ca
     if constexpr (Mode == ShadingMode::Gouraud) c[k].q[S::kLight] = toFixed(shading.light[k]);
     if constexpr (Mode == ShadingMode::Phong) {
       for (int axis = 0; axis < 3; ++axis) {
-        c[k].q[S::kLight + axis] = toFixed(static_cast<std::int32_t>(static_cast<std::uint32_t>(shading.normals[k][axis]) + 100u));
+        c[k].q[S::kLight + axis] = toFixed(
+            static_cast<std::int32_t>(static_cast<std::uint32_t>(shading.normals[k][axis]) + 100u));
       }
     }
     if constexpr (Textured) {

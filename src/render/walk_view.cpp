@@ -87,15 +87,23 @@ void WalkThrough::sortFaces() {
   };
   if (std::is_sorted(order_.begin(), order_.end(), before)) return;
   std::sort(order_.begin(), order_.end(), before);
-  sorted_faces_.resize(n);
-  sorted_shading_.resize(n);
+  // Gathered into tables of the same size and capacity, with the slots past FaceCount
+  // copied as they are, which then change places with the scene's.
+  sorted_faces_.reserve(scene.FaceTable.capacity());
+  sorted_shading_.reserve(scene.FaceShadingTable.capacity());
+  sorted_faces_.resize(scene.FaceTable.size());
+  sorted_shading_.resize(scene.FaceShadingTable.size());
   for (std::size_t i = 0; i < n; ++i) {
     const auto from = static_cast<std::size_t>(order_[i].second);
     sorted_faces_[i] = scene.FaceTable[from];
     sorted_shading_[i] = scene.FaceShadingTable[from];
   }
-  std::copy(sorted_faces_.begin(), sorted_faces_.end(), scene.FaceTable.begin());
-  std::copy(sorted_shading_.begin(), sorted_shading_.end(), scene.FaceShadingTable.begin());
+  std::copy(scene.FaceTable.begin() + static_cast<std::ptrdiff_t>(n), scene.FaceTable.end(),
+            sorted_faces_.begin() + static_cast<std::ptrdiff_t>(n));
+  std::copy(scene.FaceShadingTable.begin() + static_cast<std::ptrdiff_t>(n),
+            scene.FaceShadingTable.end(), sorted_shading_.begin() + static_cast<std::ptrdiff_t>(n));
+  scene.FaceTable.swap(sorted_faces_);
+  scene.FaceShadingTable.swap(sorted_shading_);
 }
 
 void WalkThrough::teken() {
