@@ -75,8 +75,10 @@ void readWalkFile(Scene& scene, const std::string& path) {
   }
 
   std::vector<ModelObject> read_objects(static_cast<std::size_t>(objects));
-  std::memcpy(read_objects.data(), bytes.data() + objects_at + 4,
-              sizeof(ModelObject) * read_objects.size());
+  if (objects > 0) {
+    std::memcpy(read_objects.data(), bytes.data() + objects_at + 4,
+                sizeof(ModelObject) * read_objects.size());
+  }
   std::int32_t next = 0;
   for (std::int32_t k = 0; k < objects; ++k) {
     const ModelObject& o = read_objects[static_cast<std::size_t>(k)];
