@@ -130,7 +130,9 @@ void TForm3::command(const std::function<void()>& handler) {
 
 void TForm3::showPicture() {
   image1_->setFixedSize(state_.width, state_.height);
-  image1_->update();
+  // At once: with the timer due every millisecond, each step's picture is shown before the
+  // next step runs.
+  image1_->repaint();
 }
 
 void TForm3::showEvent(QShowEvent* event) {
