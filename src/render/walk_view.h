@@ -8,6 +8,7 @@
 // the walk-through session restores the scene when the window closes.
 #pragma once
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "materials/texture_store.h"
