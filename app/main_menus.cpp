@@ -86,6 +86,7 @@ void TMainview::buildMenus() {
   survey_action_ = addCommand(view, "Surveyview1", "Survey view", [this] { Surveyview1Click(); });
   survey_action_->setCheckable(true);
   survey_action_->setChecked(true);
+  addCommand(view, "Perspectief1", "&Walk through...", [this] { Perspectief1Click(); });
 
   QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
   options->setObjectName(QStringLiteral("Options1"));

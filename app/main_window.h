@@ -25,6 +25,7 @@ namespace facetry {
 
 class HelpWindow;
 class TForm2;
+class TForm3;
 class TForm6;
 class TForm7;
 class TForm8;
@@ -50,6 +51,7 @@ struct SecondaryWindows {
   TForm14* name_object = nullptr;
   TForm17* survey = nullptr;
   Tmodel* model = nullptr;
+  TForm3* walk = nullptr;
   std::vector<QWidget*> in_order;  // all 21 of them
 };
 
@@ -117,6 +119,8 @@ class TMainview : public QMainWindow {
   void Surveyview1Click();
   void On1Click();
   void Off1Click();
+  // "&Walk through...": the walk-through window on a baked copy of the scene.
+  void Perspectief1Click();
   // Selection.
   void SpeedButton6Click();
   void selectpointsClick();

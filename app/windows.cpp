@@ -10,6 +10,7 @@
 #include "settings_dialog.h"
 #include "small_dialogs.h"
 #include "survey_window.h"
+#include "walk_window.h"
 
 namespace facetry {
 
@@ -33,7 +34,7 @@ std::unique_ptr<TMainview> createWindows() {
     add(new PlaceholderWindow(m, class_name, caption));
   };
   w.light_position = static_cast<TForm2*>(add(new TForm2(m)));
-  placeholder("TForm3", "Walk through scene");
+  w.walk = static_cast<TForm3*>(add(new TForm3(m->workspace().frame.ViewBitmap, m)));
   placeholder("TForm1", "Preview line array");
   w.about = static_cast<Tabout*>(add(new Tabout(m)));
   placeholder("TForm4", "Copy objects round center position");

@@ -27,6 +27,8 @@ constexpr const char* kUsage =
     "                   --shading wire|flat|gouraud|phong [--zoom P] [--light X,Y,Z]\n"
     "                   [--shadow max|normal|none] [--layout three|front]\n"
     "                   [--angles X,Y,Z] [--scale K] -o OUT.bmp|OUT.jpg\n"
+    "       facetry-cli render MODEL.fcy --view walk [--shading ...] [--speed quick|normal|slow]\n"
+    "                   [--walk STEP,STEP,...] -o OUT.bmp\n"
     "       facetry-cli build OUT.fcy [--in MODEL.fcy] [--view front|top|side] [--step S]\n"
     "                   [--open] [--snap] [--name NAME] --TOOL CLICK... [--TOOL CLICK...]\n"
     "                   TOOL: cube sphere triangle tube point polygon multitube ring circle\n"

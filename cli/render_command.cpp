@@ -1,6 +1,6 @@
 // cli/render_command.cpp: one view drawn by the redraw the window uses, written as a BMP or
 // JPEG picture: an orthographic view 815 x 815 with its marker, boxes and cross, the
-// survey view 188 x 148.
+// survey view 188 x 148, or the walk-through's bitmap after its steps.
 #include "render_command.h"
 
 #include "cli_args.h"
@@ -8,6 +8,7 @@
 #include "render/bmp_writer.h"
 #include "render/jpeg_writer.h"
 #include "render/shading_commands.h"
+#include "walk_steps.h"
 
 namespace facetry {
 
@@ -16,6 +17,8 @@ constexpr int kSurveyViewNumber = 4;  // --view survey, after front, top and sid
 }  // namespace
 
 namespace {
+
+constexpr int kWalkView = 5;
 
 bool endsWith(const std::string& text, const char* ending) {
   const std::string e(ending);
@@ -33,12 +36,15 @@ int renderCommand(const std::vector<std::string>& args, std::ostream& out) {
   int view = 0;
   int shading = -1;
   std::string output;
+  WalkSpeed walk_speed = WalkSpeed::Normal;
+  std::vector<WalkStep> walk_steps;
+  bool walk_options = false;
   for (std::size_t i = 2; i < args.size(); ++i) {
     const std::string& option = args[i];
     if (i + 1 >= args.size()) throw UsageError(option + " wants a value");
     const std::string& value = args[++i];
     if (option == "--view") {
-      view = parseChoice(value, option, {"front", "top", "side", "survey"}) + 1;
+      view = parseChoice(value, option, {"front", "top", "side", "survey", "walk"}) + 1;
     } else if (option == "--shading") {
       shading = parseChoice(value, option, {"wire", "flat", "gouraud", "phong"});
     } else if (option == "--zoom") {
@@ -57,6 +63,10 @@ int renderCommand(const std::vector<std::string>& args, std::ostream& out) {
       ws.settings.SurveyAngleZ = angles.z;
     } else if (option == "--scale") {
       ws.settings.SurveyScale = static_cast<float>(parseNumber(value, option));
+    } else if (option == "--speed" || option == "--walk") {
+      walk_options = true;
+      if (option == "--speed") walk_speed = parseWalkSpeed(value);
+      if (option == "--walk") walk_steps = parseWalkSteps(value);
     } else if (option == "-o") {
       output = value;
     } else {
@@ -64,6 +74,14 @@ int renderCommand(const std::vector<std::string>& args, std::ostream& out) {
     }
   }
   if (view == 0) throw UsageError("render wants --view");
+  if (view == kWalkView) {
+    if (output.empty() || endsWith(output, ".jpg")) {
+      throw UsageError("the walk-through saves -o OUT.bmp");
+    }
+    renderWalk(ws, shading < 0 ? 1 : shading, walk_speed, walk_steps, output, out);
+    return 0;
+  }
+  if (walk_options) throw UsageError("--speed and --walk belong to --view walk");
   if (shading < 0) throw UsageError("render wants --shading");
   const bool jpeg = endsWith(output, ".jpg");
   if (!jpeg && !endsWith(output, ".bmp")) {
