@@ -25,6 +25,7 @@ using EditSteps = std::vector<EditStep>;
 
 // The families of edit steps, one file each.
 void addSelectionEditSteps(EditSteps& steps);  // --select and the menu transforms
+void addPunchEditSteps(EditSteps& steps);      // --punch and --glue-selected
 
 // Every edit step, made once.
 const EditSteps& editSteps();
@@ -45,6 +46,7 @@ struct BuildStep {
 using BuildSteps = std::vector<BuildStep>;
 
 void addToolBuildSteps(BuildSteps& steps);  // construction tools, settings, select, transforms
+void addLandscapeBuildSteps(BuildSteps& steps);  // --landscape, --seed and --elastic
 
 const BuildSteps& buildSteps();
 
