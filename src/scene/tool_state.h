@@ -127,9 +127,9 @@ struct ToolState {
   // The punch tool's boxes, and the two-object pick it shares with the booleans: the object
   // highlighted under the mouse and the one picked first (-1 for none).
   PunchMode punch_mode = PunchMode::In;
-  bool gluesel = false;   // "Glue selected": only selected corners move
-  bool autoedge = true;   // "Auto edge": punch along the line between the two centres
-  bool remove = true;     // "Remove": the tool object is deleted afterwards
+  bool gluesel = false;  // "Glue selected": only selected corners move
+  bool autoedge = true;  // "Auto edge": punch along the line between the two centres
+  bool remove = true;    // "Remove": the tool object is deleted afterwards
   int PickHighlight = -1;
   int PickFirst = -1;
 };
