@@ -3,7 +3,9 @@
 #include "ops/landscape.h"
 
 #include <cmath>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "files/undo.h"
 #include "ops/landscape_finish.h"
@@ -14,6 +16,45 @@ namespace facetry {
 namespace {
 
 constexpr int kLimit = 30000;
+
+// The lattice the heights are made on: N steps a side, a point addressed by (p0, p1, p2)
+// with p0 + p1 + p2 = N, each point's model x, z and height y.
+class LandscapeLattice {
+ public:
+  explicit LandscapeLattice(int n)
+      : n_(n), entries_(kLandscapeLatticePoints), set_(kLandscapeLatticePoints, false) {}
+  int size() const { return n_; }
+  // Entry index T(N+1) + p1 - T(N+1-p0) with T(n) = n(n+1)/2.
+  int index(int p0, int p1) const {
+    auto t = [](int k) { return k * (k + 1) / 2; };
+    return t(n_ + 1) + p1 - t(n_ + 1 - p0);
+  }
+  struct Point {
+    std::int16_t x = 0, z = 0, y = 0;
+  };
+  const Point& at(int p0, int p1) const {
+    return entries_[static_cast<std::size_t>(index(p0, p1))];
+  }
+  bool computed(int p0, int p1) const { return set_[static_cast<std::size_t>(index(p0, p1))]; }
+  // Stores a point; throws RangeError for a value outside -30000..30000.
+  void store(int p0, int p1, int x, int z, int y) {
+    for (int v : {x, z, y}) {
+      if (v < -kLimit || v > kLimit) {
+        throw RangeError("the landscape does not fit: the value " + std::to_string(v) +
+                         " is outside -30000..30000; choose a smaller width or height");
+      }
+    }
+    const auto i = static_cast<std::size_t>(index(p0, p1));
+    entries_[i] = {static_cast<std::int16_t>(x), static_cast<std::int16_t>(z),
+                   static_cast<std::int16_t>(y)};
+    set_[i] = true;
+  }
+
+ private:
+  int n_;
+  std::vector<Point> entries_;
+  std::vector<bool> set_;  // computed points; a shared edge's midpoint is made once
+};
 
 // A lattice point with its coordinates (p0, p1; p2 = N - p0 - p1) and values.
 struct Vertex {
@@ -142,7 +183,7 @@ class Generator {
   int first_face_ = 0;
 };
 
-// The "Reading"-style busy cursor stays only while the landscape is made.
+// The busy cursor shows while the landscape is made, also when it fails.
 struct BusyCursor {
   Host& host;
   explicit BusyCursor(Host& h) : host(h) { host.busy(true); }
@@ -150,32 +191,6 @@ struct BusyCursor {
 };
 
 }  // namespace
-
-LandscapeLattice::LandscapeLattice(int n) : n_(n), entries_(kEntries), set_(kEntries, false) {}
-
-int LandscapeLattice::index(int p0, int p1) const {
-  auto t = [](int k) { return k * (k + 1) / 2; };
-  return t(n_ + 1) + p1 - t(n_ + 1 - p0);
-}
-
-void LandscapeLattice::store(int p0, int p1, int x, int z, int y) {
-  for (int v : {x, z, y}) {
-    if (v < -kLimit || v > kLimit) {
-      throw RangeError("the landscape does not fit: the value " + std::to_string(v) +
-                       " is outside -30000..30000; choose a smaller width or height");
-    }
-  }
-  const auto i = static_cast<std::size_t>(index(p0, p1));
-  entries_[i] = {static_cast<std::int16_t>(x), static_cast<std::int16_t>(z),
-                 static_cast<std::int16_t>(y)};
-  set_[i] = true;
-}
-
-int LandscapeLattice::computedCount() const {
-  int count = 0;
-  for (bool s : set_) count += s ? 1 : 0;
-  return count;
-}
 
 int createLandscape(Workspace& ws, Host& host, const LandscapeSettings& settings) {
   if (settings.resolution < 1 || settings.resolution > 8) {

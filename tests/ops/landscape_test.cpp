@@ -46,7 +46,7 @@ TEST(Landscape, ResolutionGivesFourToTheLevelsFacesInOneObject) {
   for (int i = 0; i < full.ws.scene.FaceCount; ++i) {
     for (const FaceCorner& c : full.face(i).corners) places.insert({c.x, c.z});
   }
-  EXPECT_EQ(places.size(), static_cast<std::size_t>(LandscapeLattice::kEntries));
+  EXPECT_EQ(places.size(), static_cast<std::size_t>(kLandscapeLatticePoints));
   EXPECT_EQ(testing::invariantViolation(full.ws.scene), "");
 }
 
