@@ -8,7 +8,6 @@
 #include "ops/elastic.h"
 #include "ops/landscape.h"
 #include "ops/punch.h"
-#include "toolbox.h"
 
 namespace facetry {
 
@@ -36,7 +35,6 @@ void TMainview::Createlandscape1Click() {
 void TMainview::Elastic1Click() {
   // The core redraws the views and draws the cage over them.
   facetry::Elastic1Click(ws_, host_);
-  toolbox_->raiseConstructionButtons();
   showButs();
 }
 
