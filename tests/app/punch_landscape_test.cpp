@@ -123,8 +123,6 @@ void PunchLandscapeTest::elasticWithoutSelectionSaysSoAndUndoRefitsTheCage() {
   t.trigger("Undo1");
   QVERIFY(t.ws().tools.flags.elasticOn);
   QCOMPARE(t.ws().elastic.current[2].X, 200);
-  t.trigger("Glueselectedpoints1");  // one object: nothing to glue onto
-  QCOMPARE(t.ws().elastic.current[2].X, 200);
   QCOMPARE(t.app.driver.seen.filter(QStringLiteral("UNEXPECTED")), QStringList());
 }
 

@@ -29,7 +29,6 @@ struct Session {
   }
   // A triangle with every corner selected.
   void selectedTriangle(FaceCorner a, FaceCorner b, FaceCorner c) {
-    a.selected = b.selected = c.selected = 1;
     addFace(ws.scene, host, a, b, c);
     closeObject(ws.scene, host, false, false);
     for (FaceCorner& k : ws.scene.face(ws.scene.FaceCount - 1).corners) k.selected = 1;
