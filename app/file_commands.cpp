@@ -137,6 +137,8 @@ void TMainview::About1Click() {
 void TMainview::Undo1Click() {
   facetry::Undo1Click(ws_.scene, host_);
   redraw();
+  // The elastic cage fits the restored corners.
+  if (ws_.tools.flags.elasticOn) Elastic1Click();
 }
 
 void TMainview::Delete1Click() {

@@ -119,6 +119,8 @@ void TMainview::buildMenus() {
   options->addSeparator();
   addCommand(options, "Settings1", "&Settings...", [this] { Settings1Click(); });
 
+  buildSpecialMenu();
+
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("Help1"));
   addCommand(help, "Help2", "Help...", [this] {

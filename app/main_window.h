@@ -26,6 +26,7 @@ namespace facetry {
 class HelpWindow;
 class TForm2;
 class TForm3;
+class TForm11;
 class TForm6;
 class TForm7;
 class TForm8;
@@ -52,6 +53,7 @@ struct SecondaryWindows {
   TForm17* survey = nullptr;
   Tmodel* model = nullptr;
   TForm3* walk = nullptr;
+  TForm11* landscape = nullptr;
   std::vector<QWidget*> in_order;  // all 21 of them
 };
 
@@ -182,6 +184,14 @@ class TMainview : public QMainWindow {
   // Enter clicks in the view the mouse was last over; Escape cancels every tool.
   void FormKeyDown(int key);
 
+  // The punch tool and its boxes (indeuken, uitdeuken, glue, gluesel, autoedge, remove);
+  // the "Special" menu's landscape, elastic cage and glue.
+  void SpeedButton21Click();
+  void punchBoxClick(const char* name);
+  void Createlandscape1Click();
+  void Elastic1Click();
+  void Glueselectedpoints1Click();
+
  protected:
   bool event(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
@@ -202,6 +212,8 @@ class TMainview : public QMainWindow {
   void buildToolbox();
   void connectTools();
   void connectButton(const char* name, void (TMainview::*handler)());
+  void connectPunchTool();
+  void buildSpecialMenu();
 
   // buts: the toolbox in line with the tool state (buttons, enabled boxes, the empty
   // picture) and the keyboard focus back on the form.

@@ -44,7 +44,10 @@ void TMainview::ImageMouseUp(int view, int, int, Qt::MouseButton) {
 }
 
 void TMainview::ImageClick(int view) {
+  // A finished punch switches its tool off; the toolbox shows that.
+  const bool punching = ws_.tools.flags.punchOn;
   clickInView(ws_, host_, viewNumbered(view));
+  if (punching && !ws_.tools.flags.punchOn) showButs();
   showViews();
 }
 

@@ -43,9 +43,9 @@ void TMainview::connectTools() {
       {"SpeedButton25", &TMainview::SpeedButton25Click},
       {"SpeedButton26", &TMainview::SpeedButton26Click},
       {"SpeedButton16", &TMainview::Delete1Click},
-      // The punch tool and the curve tools come with their operations; until then their
-      // buttons show the state unchanged (up).
-      {"SpeedButton21", &TMainview::showButs},
+      {"SpeedButton21", &TMainview::SpeedButton21Click},
+      // The curve tools come with their operations; until then their buttons show the
+      // state unchanged (up).
       {"nurbdrawbutton", &TMainview::showButs},
       {"nurbeditbutton", &TMainview::showButs},
       {"nurbarzbutton", &TMainview::showButs},
@@ -55,6 +55,7 @@ void TMainview::connectTools() {
       {"connectind", &TMainview::showButs},
   };
   for (const auto& [name, handler] : buttons) connectButton(name, handler);
+  connectPunchTool();
 
   auto box = [this](const char* name) {
     return toolbox_->findChild<QAbstractButton*>(QString::fromLatin1(name));

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "landscape_dialog.h"
 #include "main_window.h"
 #include "model_window.h"
 #include "selection_dialogs.h"
@@ -47,7 +48,7 @@ std::unique_ptr<TMainview> createWindows() {
       static_cast<TForm7*>(add(new TForm7(m->workspace(), m->host(), m->startDirectory(), m)));
   w.zoom = static_cast<TForm8*>(add(new TForm8(m)));
   placeholder("TForm9", "Materials");
-  placeholder("TForm11", "Create landscape");
+  w.landscape = static_cast<TForm11*>(add(new TForm11(m)));
   w.select_by_name = static_cast<TForm12*>(add(new TForm12(m)));
   w.change_names = static_cast<TForm13*>(add(new TForm13(m)));
   w.name_object = static_cast<TForm14*>(add(new TForm14(m)));

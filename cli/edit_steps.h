@@ -27,6 +27,7 @@ using EditSteps = std::vector<EditStep>;
 void addSelectionEditSteps(EditSteps& steps);  // --select and the menu transforms
 // The object and modeler file commands.
 void addObjectFileEditSteps(EditSteps& steps);
+void addPunchEditSteps(EditSteps& steps);      // --punch and --glue-selected
 
 // Every edit step, made once.
 const EditSteps& editSteps();
@@ -48,6 +49,7 @@ using BuildSteps = std::vector<BuildStep>;
 
 void addToolBuildSteps(BuildSteps& steps);  // construction tools, settings, select, transforms
 void addObjectFileBuildSteps(BuildSteps& steps);  // --import-object with its placing click
+void addLandscapeBuildSteps(BuildSteps& steps);  // --landscape, --seed and --elastic
 
 const BuildSteps& buildSteps();
 

@@ -10,6 +10,7 @@ const EditSteps& editSteps() {
     EditSteps s;
     addSelectionEditSteps(s);
     addObjectFileEditSteps(s);
+    addPunchEditSteps(s);
     return s;
   }();
   return steps;
@@ -20,6 +21,7 @@ const BuildSteps& buildSteps() {
     BuildSteps s;
     addToolBuildSteps(s);
     addObjectFileBuildSteps(s);
+    addLandscapeBuildSteps(s);
     return s;
   }();
   return steps;

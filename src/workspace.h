@@ -11,6 +11,8 @@
 #include "render/lighting.h"
 #include "render/survey_view.h"
 #include "render/view_render.h"
+#include "scene/elastic_cage.h"
+#include "scene/landscape_state.h"
 #include "scene/scene.h"
 #include "scene/settings.h"
 #include "scene/tool_state.h"
@@ -30,6 +32,16 @@ struct ClickHooks {
   Step punchOrBooleanPick;
   Step arrayClick;      // the final click of the array and line array tools
   Step nurbArrayClick;  // the centre click of the free-curve arrays
+
+  // The Host of the click being dispatched, for the steps that ask or show something; set
+  // by klik while its steps run, null otherwise.
+  Host* host = nullptr;
+  // Mouse steps of the tools that follow the pointer, at the view's snapped mouse position:
+  // the hover highlight of the punch and boolean pick, and the elastic cage's move and press
+  // (a left press picks or lets go of a cage point, a right press applies the view's cage).
+  std::function<void(View view, float x, float y)> pickHover;
+  std::function<void(View view, float x, float y)> elasticMove;
+  std::function<void(Host& host, View view, float x, float y, bool right)> elasticPress;
 };
 
 struct Workspace {
@@ -47,9 +59,12 @@ struct Workspace {
   TextureStore textures;
   SurveyView survey;
   std::string ModelName = "noname";  // shown in the caption "Facetry : " + name
-  RedrawHooks hooks;                 // survey view and curves, set by their owners
-  ClickHooks click_hooks;            // click steps of the modelling operations
-  DxfReaderState dxf;                // the DXF reader's layer colours between imports
+  RedrawHooks hooks;                  // survey view and curves, set by their owners
+  ClickHooks click_hooks;             // click steps of the modelling operations
+  DxfReaderState dxf;                 // the DXF reader's layer colours between imports
+  LandscapeSettings landscape;        // the "Create landscape" dialog's values
+  RandomSource random;                // the generator of the landscape, seeded at start
+  ElasticCage elastic;                // the elastic cage while its mode is on
 
   RedrawParts redrawParts() {
     return {scene, views, settings, tools, lighting, textures, frame, hooks};
@@ -60,7 +75,8 @@ struct Workspace {
 // The core part of the main window's first activation: StartCentre from CentrePoint, the
 // shade table, the background row, the light position (trunc(CentrePoint.x), 0, 800), the
 // colour of new faces (red, the colour grid's first foreground), the DXF palette filled
-// with random components 1..254 from `seed`, and the survey view hooked into the redraw.
+// with random components 1..254 from `seed`, the survey view hooked into the redraw, and
+// the workspace's random generator seeded with `seed`.
 void startWorkspace(Workspace& ws, unsigned seed);
 
 // Redraws every view of the workspace (not in bake mode).

@@ -198,6 +198,12 @@ Readouts readouts(const Workspace& ws, View view, int x, int y) {
 }
 
 bool klik(Workspace& ws, Host& host, View view, float a, float b, float c) {
+  // The steps above the editing layer reach the click's Host through the hooks.
+  struct HostForSteps {
+    ClickHooks& hooks;
+    ~HostForSteps() { hooks.host = nullptr; }
+  } host_for_steps{ws.click_hooks};
+  ws.click_hooks.host = &host;
   ToolState& t = ws.tools;
   const ToolFlags& f = t.flags;
   const ClickPoint click{a, b, c};
@@ -292,8 +298,13 @@ void clickInView(Workspace& ws, Host& host, View view) {
 }
 
 void pressInView(Workspace& ws, Host& host, View view, int x, int y, MouseButton button) {
-  (void)host;
   ToolState& t = ws.tools;
+  if (t.flags.elasticOn && ws.click_hooks.elasticPress) {
+    const int grid = ws.settings.GridStep;
+    ws.click_hooks.elasticPress(host, view, static_cast<float>(snapToGrid(x, grid)),
+                                static_cast<float>(snapToGrid(y, grid)),
+                                button == MouseButton::Right);
+  }
   if (button == MouseButton::Left) {
     t.ButtonDown = true;
     if (t.flags.moveOn || t.flags.resizeOn) voorundo(ws.scene);
@@ -325,6 +336,10 @@ void moveInView(Workspace& ws, Host& host, View view, int x, int y) {
   if (t.ButtonDown && t.flags.moveOn)
     domove(ws, view, viewDelta(view, sx - mouse[0], sy - mouse[1]));
   if (t.ButtonDown && t.flags.resizeOn) doresize(ws, view, static_cast<int>(sy));
+  if ((t.flags.punchOn || t.flags.booleanPickOn) && ws.click_hooks.pickHover) {
+    ws.click_hooks.pickHover(view, sx, sy);
+  }
+  if (t.flags.elasticOn && ws.click_hooks.elasticMove) ws.click_hooks.elasticMove(view, sx, sy);
   kruis(image, ws.views.CrossOn, static_cast<int>(mouse[1]), static_cast<int>(mouse[0]));
   mouse = {sx, sy};
   kruis(image, ws.views.CrossOn, static_cast<int>(sy), static_cast<int>(sx));

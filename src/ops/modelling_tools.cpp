@@ -1,10 +1,14 @@
 // ops/modelling_tools.cpp: each modelling tool hooks its click steps into the dispatcher.
 #include "ops/modelling_tools.h"
 
+#include "ops/elastic.h"
+#include "ops/punch_pick.h"
+
 namespace facetry {
 
 void connectModellingTools(Workspace& ws) {
-  (void)ws;
+  installPunchTool(ws);
+  installElasticTool(ws);
 }
 
 }  // namespace facetry

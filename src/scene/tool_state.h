@@ -36,6 +36,9 @@ enum ToolModeValue : std::uint8_t {
   ModeLineArray = 80,
 };
 
+// The punch tool's radio group: "P.. in", "Punch out", "Glue".
+enum class PunchMode : std::uint8_t { In, Out, Glue };
+
 // The flag tools; several may be on at once.
 struct ToolFlags {
   bool moveOn = false;
@@ -121,6 +124,15 @@ struct ToolState {
   // Nearest corners found for the triangle's clicks while "D" is on.
   std::array<std::optional<FaceCorner>, 3> TriangleSnaps{};
   PreviewTrace preview;
+
+  // The punch tool's boxes, and the two-object pick it shares with the booleans: the object
+  // highlighted under the mouse and the one picked first (-1 for none).
+  PunchMode punch_mode = PunchMode::In;
+  bool gluesel = false;  // "Glue selected": only selected corners move
+  bool autoedge = true;  // "Auto edge": punch along the line between the two centres
+  bool remove = true;    // "Remove": the tool object is deleted afterwards
+  int PickHighlight = -1;
+  int PickFirst = -1;
 };
 
 }  // namespace facetry

@@ -144,12 +144,15 @@ void ToolsTest::flagToolsRaiseTheConstructionButtons() {
   QVERIFY(t.ws().tools.flags.dragAlongOn && t.button("dragknop")->isChecked());
   QVERIFY(t.pictureIs(ToolPicture::DragAlong));
   QVERIFY(t.enabled("sterkdrag") && t.enabled("relative"));
-  // The punch and curve buttons wait for their operations: they stay up.
-  clickTool(t.main(), "SpeedButton21");
-  QVERIFY(!t.button("SpeedButton21")->isChecked() && !t.enabled("indeuken"));
   // Escape cancels the tool and raises its button.
   pressKey(t.main(), Qt::Key_Escape);
   QVERIFY(!t.ws().tools.flags.dragAlongOn && !t.button("dragknop")->isChecked());
+  // The punch button goes down with its boxes and its picture, and up again.
+  clickTool(t.main(), "SpeedButton21");
+  QVERIFY(t.button("SpeedButton21")->isChecked() && t.enabled("indeuken"));
+  QVERIFY(t.pictureIs(ToolPicture::PunchIn));
+  clickTool(t.main(), "SpeedButton21");
+  QVERIFY(!t.button("SpeedButton21")->isChecked() && !t.enabled("indeuken"));
 }
 
 void ToolsTest::cubeBuiltByThreeClicksInTheTopView() {
