@@ -11,6 +11,7 @@
 #include "render/lighting.h"
 #include "render/survey_view.h"
 #include "render/view_render.h"
+#include "scene/array_curve_state.h"
 #include "scene/scene.h"
 #include "scene/settings.h"
 #include "scene/tool_state.h"
@@ -30,6 +31,14 @@ struct ClickHooks {
   Step punchOrBooleanPick;
   Step arrayClick;      // the final click of the array and line array tools
   Step nurbArrayClick;  // the centre click of the free-curve arrays
+
+  // Presses and moves of the curve and array tools, at (x, y) of the view's image; each
+  // returns true when the views must be redrawn.
+  using Press = std::function<bool(int view, int x, int y)>;
+  Press rightPress;  // ends the line array's path, starts the next free curve
+  Press leftPress;   // grabs a curve control point
+  Press mouseMove;   // drags the grabbed control point, highlights the curve to connect
+  Press release;     // lets the control point go
 };
 
 struct Workspace {
@@ -50,6 +59,7 @@ struct Workspace {
   RedrawHooks hooks;                  // survey view and curves, set by their owners
   ClickHooks click_hooks;             // click steps of the modelling operations
   DxfReaderState dxf;                 // the DXF reader's layer colours between imports
+  ArrayCurveState array_curves;       // the array tools' and free curves' settings
 
   RedrawParts redrawParts() {
     return {scene, views, settings, tools, lighting, textures, frame, hooks};
