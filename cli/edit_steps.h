@@ -25,6 +25,7 @@ using EditSteps = std::vector<EditStep>;
 
 // The families of edit steps, one file each.
 void addSelectionEditSteps(EditSteps& steps);  // --select and the menu transforms
+void addArrayEditSteps(EditSteps& steps);      // --copy-around
 
 // Every edit step, made once.
 const EditSteps& editSteps();
@@ -45,6 +46,7 @@ struct BuildStep {
 using BuildSteps = std::vector<BuildStep>;
 
 void addToolBuildSteps(BuildSteps& steps);  // construction tools, settings, select, transforms
+void addCurveBuildSteps(BuildSteps& steps);  // the array tools and the free curves
 
 const BuildSteps& buildSteps();
 

@@ -9,6 +9,7 @@ const EditSteps& editSteps() {
   static const EditSteps steps = [] {
     EditSteps s;
     addSelectionEditSteps(s);
+    addArrayEditSteps(s);
     return s;
   }();
   return steps;
@@ -18,6 +19,7 @@ const BuildSteps& buildSteps() {
   static const BuildSteps steps = [] {
     BuildSteps s;
     addToolBuildSteps(s);
+    addCurveBuildSteps(s);
     return s;
   }();
   return steps;
