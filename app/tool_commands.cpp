@@ -43,16 +43,9 @@ void TMainview::connectTools() {
       {"SpeedButton25", &TMainview::SpeedButton25Click},
       {"SpeedButton26", &TMainview::SpeedButton26Click},
       {"SpeedButton16", &TMainview::Delete1Click},
-      // The punch tool and the curve tools come with their operations; until then their
-      // buttons show the state unchanged (up).
+      // The punch tool comes with its operation; until then its button shows the state
+      // unchanged (up).
       {"SpeedButton21", &TMainview::showButs},
-      {"nurbdrawbutton", &TMainview::showButs},
-      {"nurbeditbutton", &TMainview::showButs},
-      {"nurbarzbutton", &TMainview::showButs},
-      {"nurbarybutton", &TMainview::showButs},
-      {"nurbarxbutton", &TMainview::showButs},
-      {"connectap", &TMainview::showButs},
-      {"connectind", &TMainview::showButs},
   };
   for (const auto& [name, handler] : buttons) connectButton(name, handler);
 
@@ -60,7 +53,7 @@ void TMainview::connectTools() {
     return toolbox_->findChild<QAbstractButton*>(QString::fromLatin1(name));
   };
   for (const char* name :
-       {"closedar", "detri", "linar", "offmode", "xres", "yres", "zres", "texres", "relative"}) {
+       {"closedar", "detri", "offmode", "xres", "yres", "zres", "texres", "relative"}) {
     connect(box(name), &QAbstractButton::toggled, this,
             [this] { command([this] { toolBoxesChanged(); }); });
   }
@@ -72,6 +65,7 @@ void TMainview::connectTools() {
           [this] { command([this] { sterkdragChange(); }); });
   connect(toolbox_, &Toolbox::dialPressed, this,
           [this](int x, int y) { command([this, x, y] { Image6MouseDown(x, y); }); });
+  connectArrayCurveTools();
 }
 
 void TMainview::showButs() {
@@ -94,7 +88,6 @@ void TMainview::toolBoxesChanged() {
   ToolState& t = ws_.tools;
   t.closedar = checked("closedar");
   t.detri = checked("detri");
-  t.linar = checked("linar");
   t.offmode = checked("offmode");
   t.xres = checked("xres");
   t.yres = checked("yres");
