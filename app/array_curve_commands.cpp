@@ -72,9 +72,8 @@ void TMainview::connectArrayCurveWindows() {
   state.host = &host_;
   state.previewLineArray = [this] {
     if (!windows_.line_array_preview) return 1;
-    return windows_.line_array_preview->preview(ws_.tools.ClickList1.count,
-                                                ws_.array_curves.preview_angle,
-                                                ws_.scene.RotateAll);
+    return windows_.line_array_preview->preview(
+        ws_.tools.ClickList1.count, ws_.array_curves.preview_angle, ws_.scene.RotateAll);
   };
   state.askCurveResolution = [this] {
     return !windows_.nurb_resolution || windows_.nurb_resolution->ask(ws_.array_curves.curves);

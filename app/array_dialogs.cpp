@@ -79,9 +79,8 @@ TForm1::TForm1(QWidget* parent) : QDialog(parent) {
                {"SpeedButton11", "z-", "Rotate around z-axis", 3, true}};
   for (const auto& t : turns) {
     auto* b = speedButton(this, t.name, t.text, t.hint);
-    connect(b, &QToolButton::clicked, this, [this, plane = t.plane, back = t.back] {
-      turnClick(plane, back);
-    });
+    connect(b, &QToolButton::clicked, this,
+            [this, plane = t.plane, back = t.back] { turnClick(plane, back); });
     controls->addWidget(b);
   }
   controls->addWidget(new QLabel(QStringLiteral("Radians"), this));

@@ -51,22 +51,22 @@ void addCurveBuildSteps(BuildSteps& steps) {
                      useHost(c);
                      drawNurb(c.ws);
                    }});
-  steps.push_back({"--connect-curves", "--connect-curves [--resolution N]",
-                   [](BuildContext& c, StepArgs& a) {
-                     useHost(c);
-                     if (a.take("--resolution")) {
-                       const double n = a.nextNumber("--resolution", "a whole number of strips");
-                       if (!(n >= 1 && n <= 10000)) {
-                         throw UsageError("--resolution wants a whole number of strips, 1..10000");
-                       }
-                       c.ws.array_curves.curves.connect_resolution = static_cast<int>(n);
-                     }
-                     connectAllNurbs(c.ws, c.host);
-                     if (!c.ws.array_curves.status.empty()) {
-                       c.host.message(c.ws.array_curves.status, "Connect", MessageIcon::Information,
-                                      MessageButtons::Ok);
-                     }
-                   }});
+  steps.push_back(
+      {"--connect-curves", "--connect-curves [--resolution N]", [](BuildContext& c, StepArgs& a) {
+         useHost(c);
+         if (a.take("--resolution")) {
+           const double n = a.nextNumber("--resolution", "a whole number of strips");
+           if (!(n >= 1 && n <= 10000)) {
+             throw UsageError("--resolution wants a whole number of strips, 1..10000");
+           }
+           c.ws.array_curves.curves.connect_resolution = static_cast<int>(n);
+         }
+         connectAllNurbs(c.ws, c.host);
+         if (!c.ws.array_curves.status.empty()) {
+           c.host.message(c.ws.array_curves.status, "Connect", MessageIcon::Information,
+                          MessageButtons::Ok);
+         }
+       }});
 }
 
 }  // namespace facetry

@@ -352,7 +352,9 @@ void moveInView(Workspace& ws, Host& host, int view, int x, int y) {
   if (ws.hooks.survey_cross && ws.views.SurveyVisible && ws.views.CrossOn) {
     ws.hooks.survey_cross(view, sx, sy);
   }
-  if (ws.click_hooks.mouseMove) ws.click_hooks.mouseMove(view, static_cast<int>(sx), static_cast<int>(sy));
+  if (ws.click_hooks.mouseMove) {
+    ws.click_hooks.mouseMove(view, static_cast<int>(sx), static_cast<int>(sy));
+  }
   drawPreview(ws, view, sx, sy);
 }
 

@@ -19,7 +19,8 @@ FaceCorner cornerAt(const Point3& p) {
 struct Turn {
   double cos_angle, sin_angle;
   explicit Turn(double degrees)
-      : cos_angle(std::cos(degrees * kDegreeRadians)), sin_angle(std::sin(degrees * kDegreeRadians)) {}
+      : cos_angle(std::cos(degrees * kDegreeRadians)),
+        sin_angle(std::sin(degrees * kDegreeRadians)) {}
 };
 
 }  // namespace
@@ -75,7 +76,8 @@ int copyAroundCentre(Scene& scene, Host& host, const CopyAroundSettings& setting
     throw RangeError("The angle must be a positive number of degrees");
   }
   voorundo(scene);
-  const Point3 centre{static_cast<float>(settings.centre[0]), static_cast<float>(settings.centre[1]),
+  const Point3 centre{static_cast<float>(settings.centre[0]),
+                      static_cast<float>(settings.centre[1]),
                       static_cast<float>(settings.centre[2])};
   const int originals = scene.FaceCount;
   int objects = 0;

@@ -49,7 +49,8 @@ LineArrayInput lineArrayPoints(const ToolState& tools, View profile_view, View p
   Point3 reference = truncated(centre);
   if (tools.ClickList2.count > 0) {
     const auto& q0 = tools.ClickList2.points[0];
-    reference = fromView(path_view, static_cast<float>(q0[0]), static_cast<float>(q0[1]), reference);
+    reference =
+        fromView(path_view, static_cast<float>(q0[0]), static_cast<float>(q0[1]), reference);
   }
   input.profile = listPoints(tools.ClickList1, profile_view, reference);
   return input;
@@ -66,7 +67,8 @@ void writeLineArrayCopies(const LineArrayInput& input) {
       ok = ok && std::fwrite(&record, sizeof record, 1, f.get()) == 1;
     }
   }
-  if (!ok || std::fflush(f.get()) != 0) throw IoError(std::string("Cannot write \"") + kLineArrayFile + "\"");
+  if (!ok || std::fflush(f.get()) != 0)
+    throw IoError(std::string("Cannot write \"") + kLineArrayFile + "\"");
 }
 
 std::vector<std::vector<Point3>> readLineArrayCopies(int profile_count) {

@@ -90,8 +90,8 @@ void LineArrayPreview::roteer(int plane, int degrees) {
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
   if (std::rename(kLineArrayFile2, kLineArrayFile) != 0) {
-    throw IoError(std::string("Cannot rename \"") + kLineArrayFile2 + "\" to \"" +
-                  kLineArrayFile + "\"");
+    throw IoError(std::string("Cannot rename \"") + kLineArrayFile2 + "\" to \"" + kLineArrayFile +
+                  "\"");
   }
   read();
 }
@@ -108,10 +108,12 @@ void LineArrayPreview::draw(std::array<Canvas, 3>& images) const {
       return axis == 2 ? (half_w + half_h) / 2 : along_half;
     };
     auto pixel = [&](const Point3& p) {
-      const double col = (axisOf(p, axes.column) - centroid_[static_cast<std::size_t>(axes.column)]) * 0.5 +
-                         place(axes.column, half_w);
-      const double row = (axisOf(p, axes.row) - centroid_[static_cast<std::size_t>(axes.row)]) * 0.5 +
-                         place(axes.row, half_h);
+      const double col =
+          (axisOf(p, axes.column) - centroid_[static_cast<std::size_t>(axes.column)]) * 0.5 +
+          place(axes.column, half_w);
+      const double row =
+          (axisOf(p, axes.row) - centroid_[static_cast<std::size_t>(axes.row)]) * 0.5 +
+          place(axes.row, half_h);
       return std::pair<int, int>{truncToInt(col), truncToInt(row)};
     };
     image.pen = {kOutline, PenMode::Copy};

@@ -61,8 +61,8 @@ void curvePoints(const NurbSurface& curve, int resolution, std::vector<CurvePoin
       CurvePoint point{};
       for (int axis = 0; axis < 3; ++axis) {
         point[static_cast<std::size_t>(axis)] =
-            roundToInt(b0 * axisOf(p[0], axis) + b1 * axisOf(p[1], axis) +
-                       b2 * axisOf(p[2], axis) + b3 * axisOf(p[3], axis));
+            roundToInt(b0 * axisOf(p[0], axis) + b1 * axisOf(p[1], axis) + b2 * axisOf(p[2], axis) +
+                       b3 * axisOf(p[3], axis));
       }
       list.push_back(point);
     }
@@ -95,8 +95,8 @@ bool endCurve(Scene& scene) {
   return true;
 }
 
-bool nearestControlPoint(const Scene& scene, View view, float column, float row,
-                         bool selected_only, int& curve, int& point) {
+bool nearestControlPoint(const Scene& scene, View view, float column, float row, bool selected_only,
+                         int& curve, int& point) {
   double best = std::numeric_limits<double>::infinity();
   curve = point = -1;
   for (int i = 0; i < scene.NurbCount; ++i) {

@@ -42,8 +42,8 @@ bool endCurve(Scene& scene);
 // The control point nearest to (column, row) in the plane of `view`, among the selected
 // control points (`selected_only`) or all of them; the first one found wins a tie. Returns
 // false when there is none.
-bool nearestControlPoint(const Scene& scene, View view, float column, float row,
-                         bool selected_only, int& curve, int& point);
+bool nearestControlPoint(const Scene& scene, View view, float column, float row, bool selected_only,
+                         int& curve, int& point);
 
 // Sets or clears the selected mark of every control point of every curve in use.
 void selectAllCurves(Scene& scene, bool selected);

@@ -68,7 +68,8 @@ TEST(ArrayTool, LatheOfStep15MakesTwentyFiveStepsAndTheLastLiesOnTheFirst) {
   for (int i = 0; i < scene.FaceCount; ++i) {
     for (const FaceCorner& c : scene.FaceTable[static_cast<std::size_t>(i)].corners) {
       const double r = std::hypot(c.x - 150.0, c.z - 150.0);
-      EXPECT_TRUE(std::abs(r - 50) < 0.01 || std::abs(r - 30) < 0.01 || std::abs(r - 20) < 0.01) << r;
+      EXPECT_TRUE(std::abs(r - 50) < 0.01 || std::abs(r - 30) < 0.01 || std::abs(r - 20) < 0.01)
+          << r;
     }
   }
   // The last step starts from the profile turned 24 times by 345 degrees: where it began.
