@@ -180,7 +180,11 @@ void installArrayAndCurveTools(Workspace& ws) {
     c.grabbed_curve = c.grabbed_point = -1;
     return held;
   };
-  ws.hooks.curves = [&ws] { drawCurves(ws.scene, ws.array_curves.curves, ws.frame.images); };
+  ws.hooks.curves = [&ws] {
+    CurveSettings& c = ws.array_curves.curves;
+    if (!ws.tools.flags.nurbConnectOn) c.highlighted = -1;  // only the connect tool highlights
+    drawCurves(ws.scene, c, ws.frame.images);
+  };
 }
 
 void setArrayBox(ToolState& tools, ArrayBox box, bool checked) {
@@ -226,6 +230,8 @@ void connectIndividualNurbs(Workspace& ws) {
 }
 
 void chooseNurbArray(Workspace& ws, std::uint8_t mode) {
+  // The centre click must not also land in a curve being drawn.
+  toolsOffKeepingCurve(ws);
   ws.tools.ToolMode = mode;
 }
 

@@ -28,8 +28,8 @@ void editNurbPoints(Workspace& ws);
 bool connectAllNurbs(Workspace& ws, Host& host);
 // "Connect" / "Individual": the connect tool on, no curve picked.
 void connectIndividualNurbs(Workspace& ws);
-// "Array selected nurbs round center" x-, y-, z-rotation: ToolMode 28, 29 or 27; the next
-// click is the centre.
+// "Array selected nurbs round center" x-, y-, z-rotation: the other tools off (a curve being
+// drawn keeps its points), ToolMode 28, 29 or 27; the next click is the centre.
 void chooseNurbArray(Workspace& ws, std::uint8_t mode);
 // "Delete all nurbs", "Select all nurbs", "De-select all nurbs".
 void deleteAllNurbs(Workspace& ws);
