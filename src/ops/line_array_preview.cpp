@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "ops/array_tools.h"
+#include "ops/nurb_drawing.h"
 #include "scene/errors.h"
 #include "scene/geometry.h"
 #include "scene/scratch_files.h"
@@ -108,27 +109,26 @@ void LineArrayPreview::draw(std::array<Canvas, 3>& images) const {
       return axis == 2 ? (half_w + half_h) / 2 : along_half;
     };
     auto pixel = [&](const Point3& p) {
-      const double col =
-          (axisOf(p, axes.column) - centroid_[static_cast<std::size_t>(axes.column)]) * 0.5 +
-          place(axes.column, half_w);
-      const double row =
-          (axisOf(p, axes.row) - centroid_[static_cast<std::size_t>(axes.row)]) * 0.5 +
-          place(axes.row, half_h);
-      return std::pair<int, int>{truncToInt(col), truncToInt(row)};
+      const auto col_axis = static_cast<std::size_t>(axes.column);
+      const auto row_axis = static_cast<std::size_t>(axes.row);
+      return std::pair<double, double>{
+          (axisOf(p, axes.column) - centroid_[col_axis]) * 0.5 + place(axes.column, half_w),
+          (axisOf(p, axes.row) - centroid_[row_axis]) * 0.5 + place(axes.row, half_h)};
     };
     image.pen = {kOutline, PenMode::Copy};
     for (std::size_t i = 1; i < copies_.size(); ++i) {
       const auto& o = copies_[i - 1];
       const auto& c = copies_[i];
       for (std::size_t j = 0; j + 1 < c.size(); ++j) {
-        image.polyline({pixel(o[j]), pixel(o[j + 1]), pixel(c[j + 1]), pixel(c[j]), pixel(o[j])});
+        drawClippedPolyline(
+            image, {pixel(o[j]), pixel(o[j + 1]), pixel(c[j + 1]), pixel(c[j]), pixel(o[j])});
       }
     }
     if (!copies_.empty()) {
       image.pen = {kCurrentRed, PenMode::Copy};
-      std::vector<std::pair<int, int>> line;
+      std::vector<std::pair<double, double>> line;
       for (const Point3& p : copies_[static_cast<std::size_t>(current_)]) line.push_back(pixel(p));
-      if (line.size() > 1) image.polyline(line);
+      drawClippedPolyline(image, line);
     }
     image.pen = {};
   }

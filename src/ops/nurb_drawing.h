@@ -1,6 +1,8 @@
 // ops/nurb_drawing.h: the free curves drawn over the three view images.
 #pragma once
 #include <array>
+#include <utility>
+#include <vector>
 
 #include "render/canvas.h"
 #include "scene/array_curve_state.h"
@@ -14,6 +16,10 @@ namespace facetry {
 // Throws RangeError for a coordinate beyond the whole-number range.
 void drawCurve(const Scene& scene, int index, const CurveSettings& settings,
                std::array<Canvas, 3>& images, PenMode mode, bool highlighted);
+// A polyline through model-scale points, each segment clipped to the canvas (plus a margin)
+// before it is drawn with the canvas pen, so that far-away points cost nothing.
+void drawClippedPolyline(Canvas& image, const std::vector<std::pair<double, double>>& points);
+
 // Every curve in use, in copy mode; the one under the connect tool's mouse highlighted.
 void drawCurves(const Scene& scene, const CurveSettings& settings, std::array<Canvas, 3>& images);
 

@@ -173,6 +173,10 @@ TEST(CurveDrawing, CurvesAreDrawnInEveryRedraw) {
   const Canvas& front = s.ws.frame.images[0];
   EXPECT_EQ(front.pixel(150, 100), (Rgb{128, 128, 128})) << "the control polygon";
   EXPECT_EQ(front.pixel(102, 102), (Rgb{128, 128, 128})) << "the mark round a control point";
+  // A control point far outside the views is clipped away, not walked pixel by pixel.
+  s.addCurve(curveOf({{100, 300, 150}, {1e9f, 300, 150}}));
+  EXPECT_NO_THROW(redraw(s.ws));
+  EXPECT_EQ(s.ws.frame.images[0].pixel(300, 300), (Rgb{128, 128, 128}));
 }
 
 }  // namespace
