@@ -24,7 +24,7 @@ namespace facetry {
 // frame, and returns true when it changed the scene or the selection. Empty ones are
 // skipped.
 struct ClickHooks {
-  using Step = std::function<bool(int view, float a, float b, float c)>;
+  using Step = std::function<bool(View view, float a, float b, float c)>;
   Step nurbConnect;  // pick two free curves and connect them
   Step nurbDraw;     // the next control point of the curve being drawn
   Step userExtend;   // the user-defined extension's two clicks
@@ -34,7 +34,7 @@ struct ClickHooks {
 
   // Presses and moves of the curve and array tools, at (x, y) of the view's image; each
   // returns true when the views must be redrawn.
-  using Press = std::function<bool(int view, int x, int y)>;
+  using Press = std::function<bool(View view, int x, int y)>;
   Press rightPress;  // ends the line array's path, starts the next free curve
   Press leftPress;   // grabs a curve control point
   Press mouseMove;   // drags the grabbed control point, highlights the curve to connect
@@ -56,10 +56,10 @@ struct Workspace {
   TextureStore textures;
   SurveyView survey;
   std::string ModelName = "noname";  // shown in the caption "Facetry : " + name
-  RedrawHooks hooks;                  // survey view and curves, set by their owners
-  ClickHooks click_hooks;             // click steps of the modelling operations
-  DxfReaderState dxf;                 // the DXF reader's layer colours between imports
-  ArrayCurveState array_curves;       // the array tools' and free curves' settings
+  RedrawHooks hooks;                 // survey view and curves, set by their owners
+  ClickHooks click_hooks;            // click steps of the modelling operations
+  DxfReaderState dxf;                // the DXF reader's layer colours between imports
+  ArrayCurveState array_curves;      // the array tools' and free curves' settings
 
   RedrawParts redrawParts() {
     return {scene, views, settings, tools, lighting, textures, frame, hooks};

@@ -24,10 +24,6 @@ void clearClicks(ToolState& t) {
   t.SecondClick = {};
 }
 
-View viewOf(int number) {
-  return viewNumbered(number < 1 || number > 3 ? 1 : number);
-}
-
 // The other tools off, but the curve being drawn keeps its points.
 void toolsOffKeepingCurve(Workspace& ws) {
   Scene& scene = ws.scene;
@@ -38,7 +34,7 @@ void toolsOffKeepingCurve(Workspace& ws) {
   ws.tools.ToolMode = ModeNone;
 }
 
-bool arrayClick(Workspace& ws, int view, float a, float b) {
+bool arrayClick(Workspace& ws, View view, float a, float b) {
   ToolState& t = ws.tools;
   ArrayCurveState& state = ws.array_curves;
   if (t.ClickStage < 2) {
@@ -62,7 +58,8 @@ bool arrayClick(Workspace& ws, int view, float a, float b) {
 // The profile, once ended, is drawn solid in the view it was clicked in.
 void drawProfile(Workspace& ws) {
   const ToolState& t = ws.tools;
-  Canvas& image = ws.frame.images[static_cast<std::size_t>(ws.array_curves.profile_view - 1)];
+  Canvas& image =
+      ws.frame.images[static_cast<std::size_t>(viewIndex(ws.array_curves.profile_view))];
   std::vector<std::pair<int, int>> line;
   for (int i = 0; i < t.ClickList1.count; ++i) {
     const auto& p = t.ClickList1.points[static_cast<std::size_t>(i)];
@@ -81,7 +78,7 @@ bool rightPress(Workspace& ws) {
     if (t.ClickStage == 2) {
       ArrayCurveState& state = ws.array_curves;
       voorundo(ws.scene);
-      lijnarray(ws.scene, hostOf(ws), t, state, viewOf(state.profile_view), viewOf(state.path_view),
+      lijnarray(ws.scene, hostOf(ws), t, state, state.profile_view, state.path_view,
                 ws.views.CentrePoint);
       clearClicks(t);
       return true;
@@ -91,32 +88,32 @@ bool rightPress(Workspace& ws) {
   return redraw;
 }
 
-bool leftPress(Workspace& ws, int view, int x, int y) {
+bool leftPress(Workspace& ws, View view, int x, int y) {
   CurveSettings& c = ws.array_curves.curves;
   if (!ws.tools.flags.nurbEditOn) return false;
-  if (!nearestControlPoint(ws.scene, viewOf(view), static_cast<float>(x), static_cast<float>(y),
-                           true, c.grabbed_curve, c.grabbed_point)) {
+  if (!nearestControlPoint(ws.scene, view, static_cast<float>(x), static_cast<float>(y), true,
+                           c.grabbed_curve, c.grabbed_point)) {
     ws.array_curves.status = "Select the nurbs whose control points you want to move";
   }
   return false;
 }
 
-void mouseMove(Workspace& ws, int view, int x, int y) {
+void mouseMove(Workspace& ws, View view, int x, int y) {
   CurveSettings& c = ws.array_curves.curves;
   Scene& scene = ws.scene;
   if (ws.tools.flags.nurbEditOn && ws.tools.ButtonDown && c.grabbed_curve >= 0) {
     // The old curve is drawn again not-xor, which takes it away, then the moved one.
     drawCurve(scene, c.grabbed_curve, c, ws.frame.images, PenMode::NotXor, false);
     FaceCorner& p = scene.surface(c.grabbed_curve).points[c.grabbed_point];
-    const ViewAxes axes = viewAxes(viewOf(view));
+    const ViewAxes axes = viewAxes(view);
     setAxis(p, axes.column, static_cast<float>(x));
     setAxis(p, axes.row, static_cast<float>(y));
     drawCurve(scene, c.grabbed_curve, c, ws.frame.images, PenMode::NotXor, false);
   }
   if (ws.tools.flags.nurbConnectOn) {
     int curve = -1, point = -1;
-    nearestControlPoint(scene, viewOf(view), static_cast<float>(x), static_cast<float>(y), false,
-                        curve, point);
+    nearestControlPoint(scene, view, static_cast<float>(x), static_cast<float>(y), false, curve,
+                        point);
     if (curve != c.highlighted) {
       const int old = c.highlighted;
       c.highlighted = curve;
@@ -128,10 +125,10 @@ void mouseMove(Workspace& ws, int view, int x, int y) {
   }
 }
 
-bool nurbConnectClick(Workspace& ws, int view, float a, float b) {
+bool nurbConnectClick(Workspace& ws, View view, float a, float b) {
   CurveSettings& c = ws.array_curves.curves;
   int curve = -1, point = -1;
-  if (!nearestControlPoint(ws.scene, viewOf(view), a, b, false, curve, point)) return false;
+  if (!nearestControlPoint(ws.scene, view, a, b, false, curve, point)) return false;
   if (c.first_pick < 0 || c.first_pick == curve) {
     c.first_pick = curve;
     return false;
@@ -141,11 +138,11 @@ bool nurbConnectClick(Workspace& ws, int view, float a, float b) {
   return connectPickedCurves(ws.scene, hostOf(ws), ws.array_curves, first, curve);
 }
 
-bool nurbArrayClick(Workspace& ws, int view, float a, float b) {
+bool nurbArrayClick(Workspace& ws, View view, float a, float b) {
   CurveArrayPlane plane = CurveArrayPlane::Z;
   if (ws.tools.ToolMode == ModeNurbArrayX) plane = CurveArrayPlane::X;
   if (ws.tools.ToolMode == ModeNurbArrayY) plane = CurveArrayPlane::Y;
-  const Point3 centre = fromView(viewOf(view), a, b, ws.views.CentrePoint);
+  const Point3 centre = fromView(view, a, b, ws.views.CentrePoint);
   const bool had_curves = ws.scene.NurbCount > 0;
   arrayCurves(ws.scene, plane, centre, ws.tools.DegreeStep);
   return had_curves;
@@ -155,26 +152,26 @@ bool nurbArrayClick(Workspace& ws, int view, float a, float b) {
 
 void installArrayAndCurveTools(Workspace& ws) {
   ClickHooks& h = ws.click_hooks;
-  h.arrayClick = [&ws](int view, float a, float b, float) { return arrayClick(ws, view, a, b); };
-  h.nurbDraw = [&ws](int view, float a, float b, float) {
-    if (!addCurvePoint(ws.scene, viewOf(view), a, b, ws.views.CentrePoint)) {
+  h.arrayClick = [&ws](View view, float a, float b, float) { return arrayClick(ws, view, a, b); };
+  h.nurbDraw = [&ws](View view, float a, float b, float) {
+    if (!addCurvePoint(ws.scene, view, a, b, ws.views.CentrePoint)) {
       ws.array_curves.status = "A nurb holds at most 41 control points";
     }
     return true;
   };
-  h.nurbConnect = [&ws](int view, float a, float b, float) {
+  h.nurbConnect = [&ws](View view, float a, float b, float) {
     return nurbConnectClick(ws, view, a, b);
   };
-  h.nurbArrayClick = [&ws](int view, float a, float b, float) {
+  h.nurbArrayClick = [&ws](View view, float a, float b, float) {
     return nurbArrayClick(ws, view, a, b);
   };
-  h.rightPress = [&ws](int, int, int) { return rightPress(ws); };
-  h.leftPress = [&ws](int view, int x, int y) { return leftPress(ws, view, x, y); };
-  h.mouseMove = [&ws](int view, int x, int y) {
+  h.rightPress = [&ws](View, int, int) { return rightPress(ws); };
+  h.leftPress = [&ws](View view, int x, int y) { return leftPress(ws, view, x, y); };
+  h.mouseMove = [&ws](View view, int x, int y) {
     mouseMove(ws, view, x, y);
     return false;
   };
-  h.release = [&ws](int, int, int) {
+  h.release = [&ws](View, int, int) {
     CurveSettings& c = ws.array_curves.curves;
     const bool held = c.grabbed_curve >= 0;
     c.grabbed_curve = c.grabbed_point = -1;

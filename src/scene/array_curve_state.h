@@ -9,6 +9,7 @@
 
 #include "scene/host.h"
 #include "scene/records.h"
+#include "scene/view_axes.h"
 
 namespace facetry {
 
@@ -33,9 +34,9 @@ struct CopyAroundSettings {
 struct ArrayCurveState {
   CurveSettings curves;
   CopyAroundSettings copy_around;
-  int preview_angle = 10;  // the line array preview's turning angle, whole degrees
-  int profile_view = 1;    // the views the line array's two lists were clicked in
-  int path_view = 1;
+  int preview_angle = 10;           // the line array preview's turning angle, whole degrees
+  View profile_view = View::Front;  // the views the line array's two lists were clicked in
+  View path_view = View::Front;
 
   // The host the click steps of these tools ask and tell (the name prompt, full tables);
   // set by the window or the command-line tool. None: nothing is asked.

@@ -34,13 +34,13 @@ struct Session {
     ws.array_curves.host = &host;
     ws.scene.ask = true;
   }
-  void move(int view, int x, int y) { moveInView(ws, host, view, x, y); }
-  void click(int view, int x, int y) {
+  void move(View view, int x, int y) { moveInView(ws, host, view, x, y); }
+  void click(View view, int x, int y) {
     move(view, x, y);
     clickInView(ws, host, view);
   }
-  void right(int view) {
-    const auto& m = ws.views.MousePosition[static_cast<std::size_t>(view - 1)];
+  void right(View view) {
+    const auto& m = ws.views.MousePosition[static_cast<std::size_t>(viewIndex(view))];
     pressInView(ws, host, view, static_cast<int>(m[0]), static_cast<int>(m[1]), MouseButton::Right);
   }
   void arrayTool(bool line) {
@@ -52,12 +52,12 @@ struct Session {
 TEST(ArrayTool, LatheOfStep15MakesTwentyFiveStepsAndTheLastLiesOnTheFirst) {
   Session s;
   s.arrayTool(false);
-  s.click(kFrontView, 100, 100);
-  s.click(kFrontView, 120, 140);
-  s.click(kFrontView, 130, 180);
-  s.right(kFrontView);
+  s.click(View::Front, 100, 100);
+  s.click(View::Front, 120, 140);
+  s.click(View::Front, 130, 180);
+  s.right(View::Front);
   EXPECT_EQ(s.ws.scene.FaceCount, 0) << "nothing before the axis click";
-  s.click(kFrontView, 150, 0);
+  s.click(View::Front, 150, 0);
   const Scene& scene = s.ws.scene;
   ASSERT_EQ(scene.ObjectCount, 1);
   EXPECT_EQ(scene.FaceCount, 25 * 2 * 2);
@@ -88,10 +88,10 @@ TEST(ArrayTool, NoDirectionBoxGivesZeroAreaFacesAndTooLongAProfileIsRefused) {
   Session s;
   s.arrayTool(false);
   setArrayBox(s.ws.tools, ArrayBox::Z, false);
-  s.click(kFrontView, 100, 100);
-  s.click(kFrontView, 100, 200);
-  s.right(kFrontView);
-  s.click(kFrontView, 150, 0);
+  s.click(View::Front, 100, 100);
+  s.click(View::Front, 100, 200);
+  s.right(View::Front);
+  s.click(View::Front, 150, 0);
   ASSERT_EQ(s.ws.scene.FaceCount, 25 * 2);
   for (int i = 0; i < s.ws.scene.FaceCount; ++i) {
     const Face& f = s.ws.scene.FaceTable[static_cast<std::size_t>(i)];
@@ -121,12 +121,12 @@ TEST(ArrayTool, BoxesUntickEachOther) {
 // A line array: a vertical profile in the front view, a path along z in the top view.
 void clickLineArray(Session& s) {
   s.arrayTool(true);
-  s.click(kFrontView, 100, 100);
-  s.click(kFrontView, 100, 150);
-  s.right(kFrontView);
-  s.click(kTopView, 100, 150);
-  s.click(kTopView, 100, 200);
-  s.click(kTopView, 100, 250);
+  s.click(View::Front, 100, 100);
+  s.click(View::Front, 100, 150);
+  s.right(View::Front);
+  s.click(View::Top, 100, 150);
+  s.click(View::Top, 100, 200);
+  s.click(View::Top, 100, 250);
 }
 
 TEST(LineArray, OkJoinsTranslatedCopiesAlongThePathInItsOwnView) {
@@ -138,7 +138,7 @@ TEST(LineArray, OkJoinsTranslatedCopiesAlongThePathInItsOwnView) {
   };
   clickLineArray(s);
   EXPECT_EQ(s.ws.scene.FaceCount, 0);
-  s.right(kTopView);
+  s.right(View::Top);
   EXPECT_EQ(previews, 2) << "a preview closed otherwise is shown again";
   const Scene& scene = s.ws.scene;
   ASSERT_EQ(scene.ObjectCount, 1);
@@ -162,7 +162,7 @@ TEST(LineArray, CancelAddsNothingAndClearsBothLists) {
   Session s;
   s.ws.array_curves.previewLineArray = [] { return 2; };
   clickLineArray(s);
-  s.right(kTopView);
+  s.right(View::Top);
   EXPECT_EQ(s.ws.scene.FaceCount, 0);
   EXPECT_EQ(s.ws.tools.ClickList1.count, 0);
   EXPECT_EQ(s.ws.tools.ClickList2.count, 0);

@@ -38,11 +38,11 @@ struct Session {
     ws.array_curves.host = &host;
     ws.scene.ask = true;
   }
-  void click(int view, int x, int y) {
+  void click(View view, int x, int y) {
     moveInView(ws, host, view, x, y);
     clickInView(ws, host, view);
   }
-  void right(int view, int x, int y) { pressInView(ws, host, view, x, y, MouseButton::Right); }
+  void right(View view, int x, int y) { pressInView(ws, host, view, x, y, MouseButton::Right); }
   void addCurve(const NurbSurface& curve) { ws.scene.surface(ws.scene.NurbCount++) = curve; }
 };
 
@@ -68,8 +68,8 @@ TEST(CurvePoints, FourControlPointsGiveOneSpanEndingAtTheBasisAverage) {
 TEST(CurveTools, ClicksDrawCurvesARightClickStartsTheNextAndDrawNurbKeepsAnUnfinishedOne) {
   Session s;
   drawNurb(s.ws);
-  s.click(kFrontView, 10, 20);
-  s.click(kTopView, 30, 40);  // top: x and z from the click, y from the centre
+  s.click(View::Front, 10, 20);
+  s.click(View::Top, 30, 40);  // top: x and z from the click, y from the centre
   ASSERT_EQ(s.ws.scene.NurbCount, 1);
   const NurbSurface& first = s.ws.scene.surface(0);
   ASSERT_EQ(first.count, 2);
@@ -77,9 +77,9 @@ TEST(CurveTools, ClicksDrawCurvesARightClickStartsTheNextAndDrawNurbKeepsAnUnfin
   EXPECT_FLOAT_EQ(first.points[1].y, s.ws.views.CentrePoint.y);
   EXPECT_FLOAT_EQ(first.points[1].z, 40);
   EXPECT_EQ(s.ws.scene.FaceCount, 0) << "curve clicks are not remapped faces";
-  s.right(kFrontView, 0, 0);
+  s.right(View::Front, 0, 0);
   EXPECT_EQ(s.ws.scene.NurbCount, 2);
-  s.click(kFrontView, 50, 50);
+  s.click(View::Front, 50, 50);
   drawNurb(s.ws);  // the curve being drawn keeps its point
   EXPECT_EQ(s.ws.scene.surface(1).count, 1);
   EXPECT_EQ(s.ws.scene.NurbCount, 3);
@@ -92,12 +92,12 @@ TEST(CurveTools, EditGrabsTheNearestSelectedPointAndDragsItInTheView) {
   s.ws.scene.surface(0).points[1].selected = 1;
   editNurbPoints(s.ws);
   s.ws.settings.GridStep = 1;
-  pressInView(s.ws, s.host, kFrontView, 53, 53, MouseButton::Left);
-  moveInView(s.ws, s.host, kFrontView, 70, 80);
+  pressInView(s.ws, s.host, View::Front, 53, 53, MouseButton::Left);
+  moveInView(s.ws, s.host, View::Front, 70, 80);
   EXPECT_FLOAT_EQ(s.ws.scene.surface(0).points[1].x, 70) << "the unselected nearer point is passed";
   EXPECT_FLOAT_EQ(s.ws.scene.surface(0).points[1].y, 80);
-  releaseInView(s.ws, s.host, kFrontView);
-  moveInView(s.ws, s.host, kFrontView, 90, 90);
+  releaseInView(s.ws, s.host, View::Front);
+  moveInView(s.ws, s.host, View::Front, 90, 90);
   EXPECT_FLOAT_EQ(s.ws.scene.surface(0).points[1].x, 70) << "let go on release";
 }
 
@@ -138,9 +138,9 @@ TEST(CurveConnect, ShortCurvesAreLeftOutAndACancelledDialogAddsNothing) {
   // Individual: two picks of different curves connect them (unequal counts resampled).
   s.ws.array_curves.askCurveResolution = nullptr;
   connectIndividualNurbs(s.ws);
-  s.click(kFrontView, 1, 1);
+  s.click(View::Front, 1, 1);
   EXPECT_EQ(s.ws.scene.FaceCount, 0);
-  s.click(kFrontView, 89, 159);
+  s.click(View::Front, 89, 159);
   EXPECT_EQ(s.ws.scene.FaceCount, 2 * (8 - 1));
 }
 
@@ -152,7 +152,7 @@ TEST(CurveArray, StepNinetyAddsFourCurvesTheLastOnTheOriginal) {
   s.ws.scene.surface(0).points[0].selected = 1;
   s.ws.tools.DegreeStep = 90;
   chooseNurbArray(s.ws, ModeNurbArrayX);
-  s.click(kFrontView, 100, 100);  // centre (100, 100) in the x-y plane
+  s.click(View::Front, 100, 100);  // centre (100, 100) in the x-y plane
   const Scene& scene = s.ws.scene;
   ASSERT_EQ(scene.NurbCount, 2 + 4);
   EXPECT_EQ(s.ws.tools.ToolMode, ModeNone);
