@@ -120,6 +120,7 @@ void TMainview::buildMenus() {
   addCommand(options, "Settings1", "&Settings...", [this] { Settings1Click(); });
 
   buildSpecialMenu();
+  buildNurbsMenu();
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("Help1"));
@@ -160,6 +161,9 @@ void TMainview::buildEditMenu(QMenu* edit) {
   addCommand(edit, "Smartturn1", "T&urn selected faces to center of object",
              [this] { Smartturn1Click(); });
   addCommand(edit, "Dragalong1", "Drag along", [this] { Dragalong1Click(); });
+  addCommand(edit, "copyselecteditemsroundturningpoint1",
+             "&Copy selected items around center position",
+             [this] { copyselecteditemsroundturningpoint1Click(); });
 }
 
 }  // namespace facetry

@@ -62,6 +62,7 @@ TMainview::~TMainview() = default;
 void TMainview::setWindows(SecondaryWindows windows) {
   windows_ = std::move(windows);
   host_.setWindows(windows_.name_object, windows_.reading);
+  connectArrayCurveWindows();
   if (windows_.survey) {
     // Closing the survey window is the menu's "Survey view" switched off.
     connect(windows_.survey, &TForm17::closedByUser, this, [this] {

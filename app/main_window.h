@@ -24,6 +24,9 @@ class QPrinter;
 namespace facetry {
 
 class HelpWindow;
+class TForm1;
+class TForm4;
+class Tnurbresolutie;
 class TForm2;
 class TForm3;
 class TForm11;
@@ -54,6 +57,9 @@ struct SecondaryWindows {
   Tmodel* model = nullptr;
   TForm3* walk = nullptr;
   TForm11* landscape = nullptr;
+  TForm1* line_array_preview = nullptr;
+  TForm4* copy_around = nullptr;
+  Tnurbresolutie* nurb_resolution = nullptr;
   std::vector<QWidget*> in_order;  // all 21 of them
 };
 
@@ -191,6 +197,24 @@ class TMainview : public QMainWindow {
   void Createlandscape1Click();
   void Elastic1Click();
   void Glueselectedpoints1Click();
+  // The array tools and the free curves: the array boxes, "&Copy selected items around
+  // center position", the "Nurbs" menu and the curve buttons of the toolbox.
+  void xdirClick();
+  void ydirClick();
+  void zdirClick();
+  void linarClick();
+  void copyselecteditemsroundturningpoint1Click();
+  void Drawnurb1Click();
+  void Editpointsselectednurb1Click();
+  void All1Click();         // Connect / All
+  void Individual1Click();  // Connect / Individual
+  void xrotation1Click();
+  void yrotation1Click();
+  void zrotation1Click();
+  void Deleteallnurbs1Click();
+  void Setnurbresolution1Click();
+  void Selectallnurbs1Click();
+  void Deselectallnurbs1Click();
 
  protected:
   bool event(QEvent* event) override;
@@ -214,6 +238,11 @@ class TMainview : public QMainWindow {
   void connectButton(const char* name, void (TMainview::*handler)());
   void connectPunchTool();
   void buildSpecialMenu();
+  void buildNurbsMenu();
+  void connectArrayCurveTools();
+  void connectArrayCurveWindows();
+  // The toolbox in line with the curve tools, and the curve command's word in the status line.
+  void showCurveTools();
 
   // buts: the toolbox in line with the tool state (buttons, enabled boxes, the empty
   // picture) and the keyboard focus back on the form.

@@ -44,15 +44,6 @@ void TMainview::connectTools() {
       {"SpeedButton26", &TMainview::SpeedButton26Click},
       {"SpeedButton16", &TMainview::Delete1Click},
       {"SpeedButton21", &TMainview::SpeedButton21Click},
-      // The curve tools come with their operations; until then their buttons show the
-      // state unchanged (up).
-      {"nurbdrawbutton", &TMainview::showButs},
-      {"nurbeditbutton", &TMainview::showButs},
-      {"nurbarzbutton", &TMainview::showButs},
-      {"nurbarybutton", &TMainview::showButs},
-      {"nurbarxbutton", &TMainview::showButs},
-      {"connectap", &TMainview::showButs},
-      {"connectind", &TMainview::showButs},
   };
   for (const auto& [name, handler] : buttons) connectButton(name, handler);
   connectPunchTool();
@@ -61,7 +52,7 @@ void TMainview::connectTools() {
     return toolbox_->findChild<QAbstractButton*>(QString::fromLatin1(name));
   };
   for (const char* name :
-       {"closedar", "detri", "linar", "offmode", "xres", "yres", "zres", "texres", "relative"}) {
+       {"closedar", "detri", "offmode", "xres", "yres", "zres", "texres", "relative"}) {
     connect(box(name), &QAbstractButton::toggled, this,
             [this] { command([this] { toolBoxesChanged(); }); });
   }
@@ -73,6 +64,7 @@ void TMainview::connectTools() {
           [this] { command([this] { sterkdragChange(); }); });
   connect(toolbox_, &Toolbox::dialPressed, this,
           [this](int x, int y) { command([this, x, y] { Image6MouseDown(x, y); }); });
+  connectArrayCurveTools();
 }
 
 void TMainview::showButs() {
@@ -95,7 +87,6 @@ void TMainview::toolBoxesChanged() {
   ToolState& t = ws_.tools;
   t.closedar = checked("closedar");
   t.detri = checked("detri");
-  t.linar = checked("linar");
   t.offmode = checked("offmode");
   t.xres = checked("xres");
   t.yres = checked("yres");

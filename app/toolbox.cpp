@@ -242,6 +242,9 @@ void Toolbox::showToolState(const ToolState& tools) {
   show("closedar", tools.closedar);
   show("detri", tools.detri);
   show("linar", tools.linar);
+  show("xdir", tools.xdir);
+  show("ydir", tools.ydir);
+  show("zdir", tools.zdir);
   show("selectpoints", tools.selectpoints);
   show("selectfaces", tools.selectfaces);
   show("Selectmode", !tools.offmode);

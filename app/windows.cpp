@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "landscape_dialog.h"
+#include "array_dialogs.h"
 #include "main_window.h"
 #include "model_window.h"
 #include "selection_dialogs.h"
@@ -36,9 +37,9 @@ std::unique_ptr<TMainview> createWindows() {
   };
   w.light_position = static_cast<TForm2*>(add(new TForm2(m)));
   w.walk = static_cast<TForm3*>(add(new TForm3(m->workspace().frame.ViewBitmap, m)));
-  placeholder("TForm1", "Preview line array");
+  w.line_array_preview = static_cast<TForm1*>(add(new TForm1(m)));
   w.about = static_cast<Tabout*>(add(new Tabout(m)));
-  placeholder("TForm4", "Copy objects round center position");
+  w.copy_around = static_cast<TForm4*>(add(new TForm4(m)));
   placeholder("TForm5", "Form5");
   w.reading = static_cast<TForm6*>(add(new TForm6(m)));
   placeholder("Tformjpg", "Choose material");
@@ -55,7 +56,7 @@ std::unique_ptr<TMainview> createWindows() {
   placeholder("TForm15", "Progress first object");
   placeholder("TForm16", "Poly creator");
   w.survey = static_cast<TForm17*>(add(new TForm17(m->workspace(), m)));
-  placeholder("Tnurbresolutie", "Nurb and nurb-connect resolution");
+  w.nurb_resolution = static_cast<Tnurbresolutie*>(add(new Tnurbresolutie(m)));
   m->setWindows(std::move(w));
   return main;
 }

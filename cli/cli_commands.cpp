@@ -33,7 +33,8 @@ constexpr const char* kUsage =
     "                   [--open] [--snap] [--name NAME] --TOOL CLICK... [--TOOL CLICK...]\n"
     "                   TOOL: cube sphere triangle tube point polygon multitube ring circle\n"
     "                   multisurface; CLICK: X,Y (a left click at view position X,Y) or\n"
-    "                   right (a right click where the mouse is)\n";
+    "                   right (a right click where the mouse is); also --array-dirs x,y,z|none,\n"
+    "                   --array, --line-array, --curve, --connect-curves [--resolution N]\n";
 
 std::string formatTriple(const float (&p)[3]) {
   std::ostringstream s;

@@ -28,6 +28,7 @@ void addSelectionEditSteps(EditSteps& steps);  // --select and the menu transfor
 // The object and modeler file commands.
 void addObjectFileEditSteps(EditSteps& steps);
 void addPunchEditSteps(EditSteps& steps);      // --punch and --glue-selected
+void addArrayEditSteps(EditSteps& steps);      // --copy-around
 
 // Every edit step, made once.
 const EditSteps& editSteps();
@@ -50,6 +51,7 @@ using BuildSteps = std::vector<BuildStep>;
 void addToolBuildSteps(BuildSteps& steps);  // construction tools, settings, select, transforms
 void addObjectFileBuildSteps(BuildSteps& steps);  // --import-object with its placing click
 void addLandscapeBuildSteps(BuildSteps& steps);  // --landscape, --seed and --elastic
+void addCurveBuildSteps(BuildSteps& steps);  // the array tools and the free curves
 
 const BuildSteps& buildSteps();
 

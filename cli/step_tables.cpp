@@ -11,6 +11,7 @@ const EditSteps& editSteps() {
     addSelectionEditSteps(s);
     addObjectFileEditSteps(s);
     addPunchEditSteps(s);
+    addArrayEditSteps(s);
     return s;
   }();
   return steps;
@@ -22,6 +23,7 @@ const BuildSteps& buildSteps() {
     addToolBuildSteps(s);
     addObjectFileBuildSteps(s);
     addLandscapeBuildSteps(s);
+    addCurveBuildSteps(s);
     return s;
   }();
   return steps;

@@ -13,6 +13,7 @@
 #include "render/view_render.h"
 #include "scene/elastic_cage.h"
 #include "scene/landscape_state.h"
+#include "scene/array_curve_state.h"
 #include "scene/scene.h"
 #include "scene/settings.h"
 #include "scene/tool_state.h"
@@ -42,6 +43,13 @@ struct ClickHooks {
   std::function<void(View view, float x, float y)> pickHover;
   std::function<void(View view, float x, float y)> elasticMove;
   std::function<void(Host& host, View view, float x, float y, bool right)> elasticPress;
+  // Presses and moves of the curve and array tools, at (x, y) of the view's image; each
+  // returns true when the views must be redrawn.
+  using Press = std::function<bool(View view, int x, int y)>;
+  Press rightPress;  // ends the line array's path, starts the next free curve
+  Press leftPress;   // grabs a curve control point
+  Press mouseMove;   // drags the grabbed control point, highlights the curve to connect
+  Press release;     // lets the control point go
 };
 
 struct Workspace {
@@ -65,6 +73,7 @@ struct Workspace {
   LandscapeSettings landscape;        // the "Create landscape" dialog's values
   RandomSource random;                // the generator of the landscape, seeded at start
   ElasticCage elastic;                // the elastic cage while its mode is on
+  ArrayCurveState array_curves;       // the array tools' and free curves' settings
 
   RedrawParts redrawParts() {
     return {scene, views, settings, tools, lighting, textures, frame, hooks};

@@ -124,9 +124,12 @@ std::vector<Polyline> shapeFor(const ToolState& t, double a, double b) {
     case ModeMultiTube:
     case ModeArray:
     case ModeLineArray: {
+      // Once the line array's profile is ended, its path list follows the mouse.
+      const ClickList& list =
+          t.ToolMode == ModeLineArray && t.ClickStage == 2 ? t.ClickList2 : t.ClickList1;
       Polyline line;
-      for (int i = 0; i < t.ClickList1.count; ++i) {
-        const auto& p = t.ClickList1.points[static_cast<std::size_t>(i)];
+      for (int i = 0; i < list.count; ++i) {
+        const auto& p = list.points[static_cast<std::size_t>(i)];
         line.push_back({static_cast<double>(p[0]), static_cast<double>(p[1]), 0});
       }
       line.push_back({a, b, 0});

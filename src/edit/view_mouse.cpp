@@ -134,8 +134,10 @@ bool dispatchToolMode(Workspace& ws, Host& host, View view, ClickPoint click) {
       });
     case ModeArray:
     case ModeLineArray:
+      // The array tools keep their own lists (and the views they were clicked in).
+      if (ws.click_hooks.arrayClick) return runHook(ws.click_hooks.arrayClick, view, click);
       if (t.ClickStage < 2) return clickList(ws, click, [] {});
-      return runHook(ws.click_hooks.arrayClick, view, click);
+      return false;
     case ModePlaceObject:
       return placeObject(ws, a, b);
     case ModeNurbArrayZ:
@@ -310,6 +312,7 @@ void pressInView(Workspace& ws, Host& host, View view, int x, int y, MouseButton
     if (t.flags.moveOn || t.flags.resizeOn) voorundo(ws.scene);
     if (t.flags.resizeOn) t.ResizePreviousY = snapToGrid(y, ws.settings.GridStep);
     if (t.DragStart == std::array<int, 2>{0, 0}) t.DragStart = {x, y};
+    if (ws.click_hooks.leftPress && ws.click_hooks.leftPress(view, x, y)) redrawViews(ws);
     return;
   }
   const int curve = ws.scene.NurbCount > 0 ? ws.scene.NurbCount - 1 : 0;
@@ -318,6 +321,7 @@ void pressInView(Workspace& ws, Host& host, View view, int x, int y, MouseButton
     centre = fromView(view, static_cast<float>(x), static_cast<float>(y), centre);
     redrawViews(ws);
   }
+  if (ws.click_hooks.rightPress && ws.click_hooks.rightPress(view, x, y)) redrawViews(ws);
   const int needed = t.ToolMode == ModePolygon ? 3 : 2;
   const bool list_tool = t.ToolMode == ModePolygon || t.ToolMode == ModeMultiTube ||
                          t.ToolMode == ModeArray || t.ToolMode == ModeLineArray;
@@ -347,16 +351,19 @@ void moveInView(Workspace& ws, Host& host, View view, int x, int y) {
   if (ws.hooks.survey_cross && ws.views.SurveyVisible && ws.views.CrossOn) {
     ws.hooks.survey_cross(view, sx, sy);
   }
+  if (ws.click_hooks.mouseMove) {
+    ws.click_hooks.mouseMove(view, static_cast<int>(sx), static_cast<int>(sy));
+  }
   drawPreview(ws, view, sx, sy);
 }
 
 void releaseInView(Workspace& ws, Host& host, View view) {
   (void)host;
-  (void)view;
   ToolState& t = ws.tools;
   t.ButtonDown = false;
   t.DragStart = {0, 0};
-  if (t.flags.moveOn || t.flags.resizeOn) {
+  const bool let_go = ws.click_hooks.release && ws.click_hooks.release(view, 0, 0);
+  if (t.flags.moveOn || t.flags.resizeOn || let_go) {
     t.outline_view = 0;  // the redraw replaces the outline
     redrawViews(ws);
   }

@@ -3,12 +3,14 @@
 
 #include "ops/elastic.h"
 #include "ops/punch_pick.h"
+#include "ops/array_curve_tools.h"
 
 namespace facetry {
 
 void connectModellingTools(Workspace& ws) {
   installPunchTool(ws);
   installElasticTool(ws);
+  installArrayAndCurveTools(ws);
 }
 
 }  // namespace facetry

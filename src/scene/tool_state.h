@@ -105,6 +105,7 @@ struct ToolState {
   bool closedar = true;       // "Closed": end caps and filled outlines
   bool detri = false;         // "D": triangle corners snap to existing corners
   bool linar = false;         // "lin": the array tool builds a line array
+  bool xdir = false, ydir = false, zdir = true;  // "x", "y", "z": the array's turns
   bool selectpoints = false;  // "Points": point (corner) selection
   bool selectfaces = false;   // "Faces": face selection
   bool offmode = false;       // "off" instead of "On": clicks and rectangles deselect
