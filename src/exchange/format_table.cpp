@@ -10,6 +10,7 @@
 #include "exchange/dxf_writer.h"
 #include "exchange/three_ds_reader.h"
 #include "exchange/three_ds_writer.h"
+#include "exchange/vrml_reader.h"
 #include "files/model_commands.h"
 #include "render/picture_output.h"
 #include "scene/errors.h"
@@ -100,7 +101,13 @@ std::vector<FileFormat> makeFormats() {
     formats.push_back(f);
   }
   formats.push_back({"pov", ".pov", "Povray files", "*.pov", 8, 0, {}, {}, false});
-  formats.push_back({"wrl", ".wrl", "VRML-files", "*.wrl", 0, 3, {}, {}, false});
+  {
+    FileFormat f{"wrl", ".wrl", "VRML-files", "*.wrl", 0, 3, {}, {}, false};
+    f.read = [](Workspace& ws, Host& host, const std::string& path) {
+      withReadingWindow(host, [&] { readVrml(ws.scene, host, ws.views, path); });
+    };
+    formats.push_back(f);
+  }
   formats.push_back({"obq", ".obq", "Object files", "*.obq", 0, 0, {}, {}, false});
   formats.push_back({"mdd", ".mdd", "Modeler files", "*.mdd", 0, 0, {}, {}, false});
   return formats;
