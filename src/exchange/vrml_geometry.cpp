@@ -15,7 +15,9 @@ namespace {
 
 constexpr double kPrimitiveStepDegrees = 20;
 
-bool usable(const VrmlVec& p) { return !std::isnan(p.x); }
+bool usable(const VrmlVec& p) {
+  return !std::isnan(p.x);
+}
 
 }  // namespace
 
@@ -26,9 +28,10 @@ void VrmlImport::buildFaceSet(const VrmlFrame& frame) {
   shape.name = frame.name;
   std::vector<std::int32_t> polygon;
   auto fan = [&] {
-    const bool whole = polygon.size() >= 3 && std::all_of(polygon.begin(), polygon.end(), [&](int i) {
-                         return i < count && usable(points[static_cast<std::size_t>(i)]);
-                       });
+    const bool whole =
+        polygon.size() >= 3 && std::all_of(polygon.begin(), polygon.end(), [&](int i) {
+          return i < count && usable(points[static_cast<std::size_t>(i)]);
+        });
     if (whole) {
       auto at = [&](std::size_t k) {
         return frame.matrix.apply(points[static_cast<std::size_t>(polygon[k])]);
@@ -81,8 +84,8 @@ void VrmlImport::buildPrimitive(const VrmlFrame& frame) {
       const double d = box ? given(frame.size.z, 2) : given(frame.depth, 2);
       const auto hw = static_cast<float>(w / 2), hh = static_cast<float>(h / 2);
       // The front face at z = d/2, the depth the distance to the third click.
-      buildCube(ctx, {-hw, -hh, static_cast<float>(d / 2)}, {hw, hh, 0},
-                static_cast<float>(hw + d), hh);
+      buildCube(ctx, {-hw, -hh, static_cast<float>(d / 2)}, {hw, hh, 0}, static_cast<float>(hw + d),
+                hh);
       break;
     }
     case VrmlKind::Cone: {
@@ -156,8 +159,7 @@ void VrmlImport::closeShape(bool final) {
   if (scene_.FaceCount <= scene_.openObject().first) return;
   if (!final && scene_.ObjectCount >= kMaxObjects - 1) {
     if (!objects_full_) {
-      host_.message("No more objects available", "Error", MessageIcon::Error,
-                    MessageButtons::Ok);
+      host_.message("No more objects available", "Error", MessageIcon::Error, MessageButtons::Ok);
     }
     objects_full_ = true;
     return;
@@ -178,7 +180,8 @@ void VrmlImport::normalise() {
   for (int i = first_face_; i < scene_.FaceCount; ++i) {
     for (const FaceCorner& c : scene_.FaceTable[static_cast<std::size_t>(i)].corners) {
       const double p[3] = {c.x, c.y, c.z};
-      for (int a = 0; a < 3; ++a) low[a] = std::min(low[a], p[a]), high[a] = std::max(high[a], p[a]);
+      for (int a = 0; a < 3; ++a)
+        low[a] = std::min(low[a], p[a]), high[a] = std::max(high[a], p[a]);
     }
   }
   const double ex = high[0] - low[0], ey = high[1] - low[1], ez = high[2] - low[2];
@@ -204,12 +207,13 @@ void VrmlImport::tellOnce() {
       host_.message(file_ + ": " + what, "VRML import", MessageIcon::Warning, MessageButtons::Ok);
     }
   };
-  tell(bad_numbers_, "numbers that are not finite or far too large were skipped, with the "
-                     "points and faces they belong to.");
-  tell(too_deep_, "nodes nested deeper than " + std::to_string(kMaxDepth) +
-                      " levels were skipped.");
-  tell(too_long_, "a list longer than " + std::to_string(kMaxListEntries) +
-                      " entries was cut there.");
+  tell(bad_numbers_,
+       "numbers that are not finite or far too large were skipped, with the "
+       "points and faces they belong to.");
+  tell(too_deep_,
+       "nodes nested deeper than " + std::to_string(kMaxDepth) + " levels were skipped.");
+  tell(too_long_,
+       "a list longer than " + std::to_string(kMaxListEntries) + " entries was cut there.");
 }
 
 }  // namespace facetry

@@ -125,7 +125,7 @@ class VrmlImport {
   int version_ = 1;
   VrmlToken pushed_ = VrmlToken::End;
   bool has_pushed_ = false;
-  std::vector<VrmlFrame> frames_;  // frames_[0] is the file itself
+  std::vector<VrmlFrame> frames_;   // frames_[0] is the file itself
   std::int64_t skipped_depth_ = 0;  // braces open beyond kMaxDepth
   std::vector<VrmlDef> defs_;
   std::unordered_map<std::string, int> def_names_;

@@ -9,7 +9,9 @@ namespace {
 
 constexpr std::size_t kBufferBytes = 1 << 16;
 
-bool separates(int c) { return c <= ' ' || c == ',' || c == 127; }
+bool separates(int c) {
+  return c <= ' ' || c == ',' || c == 127;
+}
 
 bool special(int c) {
   return c == '{' || c == '}' || c == '[' || c == ']' || c == '#' || c == '"';

@@ -60,8 +60,8 @@ struct VrmlMatrix {
 
   // The inverse, or false when the transform flattens space (a zero scale).
   bool inverse(VrmlMatrix& out) const {
-    const double a = m[0], b = m[1], c = m[2], d = m[4], e = m[5], f = m[6], g = m[8],
-                 h = m[9], i = m[10];
+    const double a = m[0], b = m[1], c = m[2], d = m[4], e = m[5], f = m[6], g = m[8], h = m[9],
+                 i = m[10];
     const double det = a * (e * i - f * h) - b * (d * i - f * g) + c * (d * h - e * g);
     if (!std::isfinite(det) || std::abs(det) < 1e-300) return false;
     const double q = 1 / det;
@@ -72,7 +72,8 @@ struct VrmlMatrix {
       out.m[row * 4 + 0] = n[row * 3 + 0];
       out.m[row * 4 + 1] = n[row * 3 + 1];
       out.m[row * 4 + 2] = n[row * 3 + 2];
-      out.m[row * 4 + 3] = -(n[row * 3 + 0] * m[3] + n[row * 3 + 1] * m[7] + n[row * 3 + 2] * m[11]);
+      out.m[row * 4 + 3] =
+          -(n[row * 3 + 0] * m[3] + n[row * 3 + 1] * m[7] + n[row * 3 + 2] * m[11]);
     }
     return true;
   }

@@ -65,7 +65,9 @@ bool parseNumber(const std::string& word, double& value) {
   return ec == std::errc() || ec == std::errc::result_out_of_range;
 }
 
-bool sane(double v) { return std::isfinite(v) && std::abs(v) <= VrmlImport::kAbsurd; }
+bool sane(double v) {
+  return std::isfinite(v) && std::abs(v) <= VrmlImport::kAbsurd;
+}
 
 Rgb colourOf(const double* rgb) {
   auto channel = [](double v) {
@@ -76,8 +78,7 @@ Rgb colourOf(const double* rgb) {
 
 }  // namespace
 
-VrmlImport::VrmlImport(Scene& scene, Host& host, const ViewState& views,
-                       const std::string& path)
+VrmlImport::VrmlImport(Scene& scene, Host& host, const ViewState& views, const std::string& path)
     : scene_(scene), host_(host), views_(views), file_(fileNameOf(path)), lexer_(path) {
   version_ = lexer_.headerVersion() == 2 ? 2 : 1;
   first_name_ = scene.ObjectNameBuffer.str();
@@ -305,8 +306,8 @@ void VrmlImport::readField(VrmlFrame& frame, const std::string& field) {
     case VrmlKind::Cylinder:
       if (field == "size") {
         if (fixed(3)) frame.size = vec();
-      } else if (field == "radius" || field == "height" || field == "width" ||
-                 field == "depth" || field == "bottomradius") {
+      } else if (field == "radius" || field == "height" || field == "width" || field == "depth" ||
+                 field == "bottomradius") {
         if (!fixed(1)) break;
         const double size = std::abs(v[0]);
         if (field == "radius") frame.radius = size;

@@ -43,8 +43,12 @@ struct VrmlRun {
   }
 };
 
-std::string v1(const std::string& body) { return "#VRML V1.0 ascii\n" + body; }
-std::string v2(const std::string& body) { return "#VRML V2.0 utf8\n" + body; }
+std::string v1(const std::string& body) {
+  return "#VRML V1.0 ascii\n" + body;
+}
+std::string v2(const std::string& body) {
+  return "#VRML V2.0 utf8\n" + body;
+}
 
 const char* kTriangleBlock =
     "Coordinate3 { point [ 0 0 0, 1 0 0, 0 1 0 ] }\n"
@@ -54,16 +58,17 @@ TEST(VrmlReader, HandWrittenVersionOneFileGivesOneNamedObjectPerBlockAtStandardS
   // Blocks as the VRML 1.0 writer lays them out: a DEF'd Separator with its material,
   // points and faces.
   VrmlRun run;
-  run.read(v1("# written by hand\n"
-              "DEF Front Separator {\n"
-              "  Material { diffuseColor 1 0.5 0 }\n"
-              "  Coordinate3 { point [ 0 0 0, 10 0 0, 10 10 0, 0 10 0 ] }\n"
-              "  IndexedFaceSet { coordIndex [ 0, 1, 2, -1, 0, 2, 3, -1 ] }\n"
-              "}\n"
-              "DEF Back Separator {\n"
-              "  Coordinate3 { point [ 0 0 -5, 10 0 -5, 10 10 -5 ] }\n"
-              "  IndexedFaceSet { coordIndex [ 0, 1, 2, -1 ] }\n"
-              "}\n"));
+  run.read(
+      v1("# written by hand\n"
+         "DEF Front Separator {\n"
+         "  Material { diffuseColor 1 0.5 0 }\n"
+         "  Coordinate3 { point [ 0 0 0, 10 0 0, 10 10 0, 0 10 0 ] }\n"
+         "  IndexedFaceSet { coordIndex [ 0, 1, 2, -1, 0, 2, 3, -1 ] }\n"
+         "}\n"
+         "DEF Back Separator {\n"
+         "  Coordinate3 { point [ 0 0 -5, 10 0 -5, 10 10 -5 ] }\n"
+         "  IndexedFaceSet { coordIndex [ 0, 1, 2, -1 ] }\n"
+         "}\n"));
   ASSERT_EQ(run.scene.ObjectCount, 2);
   EXPECT_EQ(run.object(0).name.str(), "Front");
   EXPECT_EQ(run.object(1).name.str(), "Back");
@@ -87,10 +92,11 @@ TEST(VrmlReader, HandWrittenVersionOneFileGivesOneNamedObjectPerBlockAtStandardS
 
 TEST(VrmlReader, PolygonsOfAnySizeBecomeFansAndTheListEndClosesTheLast) {
   VrmlRun run;
-  run.read(v1("Coordinate3 { point [ 0 0 0, 1 0 0, 1 1 0, 0 1 0, -1 0.5 0 ] }\n"
-              "IndexedFaceSet { coordIndex [ 0 1 2 3 -1 ] }\n"
-              "IndexedFaceSet { coordIndex [ 0,1,2,3,4 ] }\n"
-              "IndexedFaceSet { coordIndex [ 0 1 7 -1 0 1 2 ] }\n"));  // 7: beyond the points
+  run.read(
+      v1("Coordinate3 { point [ 0 0 0, 1 0 0, 1 1 0, 0 1 0, -1 0.5 0 ] }\n"
+         "IndexedFaceSet { coordIndex [ 0 1 2 3 -1 ] }\n"
+         "IndexedFaceSet { coordIndex [ 0,1,2,3,4 ] }\n"
+         "IndexedFaceSet { coordIndex [ 0 1 7 -1 0 1 2 ] }\n"));  // 7: beyond the points
   ASSERT_EQ(run.scene.ObjectCount, 3);
   EXPECT_EQ(run.faces(0), 2);
   EXPECT_EQ(run.faces(1), 3);
@@ -99,8 +105,9 @@ TEST(VrmlReader, PolygonsOfAnySizeBecomeFansAndTheListEndClosesTheLast) {
 
 TEST(VrmlReader, NumbersWithExponentsReadRight) {
   VrmlRun run;
-  run.read(v1("Coordinate3 { point [ 0 0 0, 1.5e2 0 0, 0 1.5E-2 0, 1e+2 +0 -0 ] }\n"
-              "IndexedFaceSet { coordIndex [ 0 1 2 -1 0 3 2 ] }\n"));
+  run.read(
+      v1("Coordinate3 { point [ 0 0 0, 1.5e2 0 0, 0 1.5E-2 0, 1e+2 +0 -0 ] }\n"
+         "IndexedFaceSet { coordIndex [ 0 1 2 -1 0 3 2 ] }\n"));
   const ModelObject all = selectionBounds(run.scene, true);
   const double x = all.max[0] - all.min[0], y = all.max[1] - all.min[1];
   EXPECT_NEAR(x / y / 10000, 1, 1e-3);  // 150 / 0.015, to the float precision of 150
@@ -118,10 +125,11 @@ TEST(VrmlReader, SeparatorUndoesItsTranslationAndTransformsCompose) {
   // A rotation of pi/2 about z takes (10, 0, 0) to (0, 10, 0): one corner up top (the
   // smallest model y), the other two at the bottom, all on one x.
   VrmlRun turned;
-  turned.read(v2("Transform { rotation 0 0 1 1.5707963 children [ Shape { geometry "
-                 "IndexedFaceSet { coord Coordinate { point [ 0 0 0, 10 0 0, 0 0 1 ] } "
-                 "coordIndex [ 0 1 2 ] } } ] }\n"
-                 "Transform { translation 0 0 50 }\n"));  // a VRML 2.0 Transform is scoped
+  turned.read(
+      v2("Transform { rotation 0 0 1 1.5707963 children [ Shape { geometry "
+         "IndexedFaceSet { coord Coordinate { point [ 0 0 0, 10 0 0, 0 0 1 ] } "
+         "coordIndex [ 0 1 2 ] } } ] }\n"
+         "Transform { translation 0 0 50 }\n"));  // a VRML 2.0 Transform is scoped
   ASSERT_EQ(turned.scene.FaceCount, 1);
   const Face& f = turned.face(0);
   const ModelObject& o = turned.object(0);
@@ -148,27 +156,29 @@ TEST(VrmlReader, UseCopiesTheDefinedGeometryUnderTheCurrentTransform) {
 
 TEST(VrmlReader, TextureCoordinatesCommentsStringsAndOtherNodesMakeNoGeometry) {
   VrmlRun run;
-  run.read(v2("# Transform { translation 99 99 99 \n"
-              "WorldInfo { title \"a } brace { in a string\" }\n"
-              "Shape { appearance Appearance { material Material { diffuseColor 0 0 2 }\n"
-              "  textureTransform TextureTransform { translation 50 50 } }\n"
-              "  geometry IndexedFaceSet {\n"
-              "    coord Coordinate { point [ 0 0 0, 2 0 0, 0 2 0 ] }\n"
-              "    texCoord TextureCoordinate { point [ 0 0, 9 0, 0 9, 5 5 ] }\n"
-              "    coordIndex [ 0 1 2 -1 ] texCoordIndex [ 0 1 2 -1 ] } }\n"
-              "Shape { geometry IndexedLineSet { coord Coordinate { point [ 0 0 0, 5 5 5 ] }"
-              " coordIndex [ 0 1 -1 ] } }\n"));
+  run.read(
+      v2("# Transform { translation 99 99 99 \n"
+         "WorldInfo { title \"a } brace { in a string\" }\n"
+         "Shape { appearance Appearance { material Material { diffuseColor 0 0 2 }\n"
+         "  textureTransform TextureTransform { translation 50 50 } }\n"
+         "  geometry IndexedFaceSet {\n"
+         "    coord Coordinate { point [ 0 0 0, 2 0 0, 0 2 0 ] }\n"
+         "    texCoord TextureCoordinate { point [ 0 0, 9 0, 0 9, 5 5 ] }\n"
+         "    coordIndex [ 0 1 2 -1 ] texCoordIndex [ 0 1 2 -1 ] } }\n"
+         "Shape { geometry IndexedLineSet { coord Coordinate { point [ 0 0 0, 5 5 5 ] }"
+         " coordIndex [ 0 1 -1 ] } }\n"));
   ASSERT_EQ(run.scene.ObjectCount, 1);
   ASSERT_EQ(run.scene.FaceCount, 1);
-  EXPECT_EQ(run.face(0).blue, 255);  // clamped
+  EXPECT_EQ(run.face(0).blue, 255);                                     // clamped
   EXPECT_NEAR(run.object(0).max[0] - run.object(0).min[0], 150, 1e-3);  // not moved by 50
 }
 
 TEST(VrmlReader, PrimitivesAreBuiltNamedByTheirDefAndScaledTogether) {
   VrmlRun run;
-  run.read(v2("DEF Ball Shape { geometry Sphere { radius 1 } }\n"
-              "Transform { translation 4 0 0 children Shape { geometry Box { size 2 4 2 } } }\n"
-              "Shape { geometry Cone { } } Shape { geometry Cylinder { radius 1 } }\n"));
+  run.read(
+      v2("DEF Ball Shape { geometry Sphere { radius 1 } }\n"
+         "Transform { translation 4 0 0 children Shape { geometry Box { size 2 4 2 } } }\n"
+         "Shape { geometry Cone { } } Shape { geometry Cylinder { radius 1 } }\n"));
   ASSERT_EQ(run.scene.ObjectCount, 4);
   EXPECT_EQ(run.object(0).name.str(), "Ball");
   EXPECT_EQ(run.faces(1), 12);
