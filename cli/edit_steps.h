@@ -4,6 +4,7 @@
 // or drives the same mouse path as the window's views.
 #pragma once
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -31,10 +32,13 @@ const EditSteps& editSteps();
 
 // ---- build: toolbox tools through the views' mouse path ----
 
+struct PolyCreator;
+
 struct BuildContext {
   Workspace& ws;
   Host& host;
   View view = View::Front;  // the view the following clicks go to (--view)
+  std::shared_ptr<PolyCreator> poly_creator;  // the run's Poly creator, made at --poly
 };
 
 struct BuildStep {
@@ -45,6 +49,7 @@ struct BuildStep {
 using BuildSteps = std::vector<BuildStep>;
 
 void addToolBuildSteps(BuildSteps& steps);  // construction tools, settings, select, transforms
+void addPolyBuildSteps(BuildSteps& steps);  // --poly: the Poly creator
 
 const BuildSteps& buildSteps();
 

@@ -18,6 +18,7 @@ const BuildSteps& buildSteps() {
   static const BuildSteps steps = [] {
     BuildSteps s;
     addToolBuildSteps(s);
+    addPolyBuildSteps(s);
     return s;
   }();
   return steps;

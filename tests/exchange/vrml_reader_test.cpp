@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <sstream>
 #include <string>
 
+#include "cli_commands.h"
 #include "exchange/vrml_reader.h"
 #include "exchange_test_util.h"
+#include "files/native_file.h"
 #include "support/scene_checks.h"
 #include "support/temp_dir.h"
 
@@ -219,6 +222,17 @@ TEST(VrmlReader, HostileFilesEndInAPartialSceneWithOneMessage) {
   VrmlRun nested;
   nested.read(deep);
   EXPECT_EQ(nested.host.messages.size(), 1u);
+}
+
+TEST(VrmlReader, ConvertReadsWrlThroughTheFormatTable) {
+  TempDir dir;
+  writeFile("world.wrl", v2("Shape { geometry Box { } }"));
+  std::ostringstream out, err;
+  ASSERT_EQ(runCli({"convert", "world.wrl", "world.fcy"}, out, err), 0) << err.str();
+  Scene scene;
+  testing::ScriptedHost host;
+  ASSERT_TRUE(ophaal(scene, host, "world.fcy", true, nullptr));
+  EXPECT_EQ(scene.FaceCount, 12);
 }
 
 }  // namespace
