@@ -31,6 +31,7 @@ class TForm8;
 class TForm12;
 class TForm13;
 class TForm14;
+class TForm16;
 class TForm17;
 class Tabout;
 class Toolbox;
@@ -48,6 +49,7 @@ struct SecondaryWindows {
   TForm13* change_names = nullptr;
   TForm14* name_object = nullptr;
   TForm17* survey = nullptr;
+  TForm16* poly_creator = nullptr;
   std::vector<QWidget*> in_order;  // all 21 of them
 };
 
@@ -157,6 +159,8 @@ class TMainview : public QMainWindow {
   void shadowClick(int level);      // Max2Click, Normal2Click, None1Click
   void Lamppositie1Click();
   void Settings1Click();
+  // Special.
+  void Polyeditor1Click();
 
   // The view handlers: shading radio buttons, scroll bars, "Poly-lines", mouse moves.
   void shadingClick(int view, ShadingChoice choice);
