@@ -224,6 +224,49 @@ TEST(VrmlReader, HostileFilesEndInAPartialSceneWithOneMessage) {
   EXPECT_EQ(nested.host.messages.size(), 1u);
 }
 
+TEST(VrmlReader, FacesBeyondTheObjectLimitStayInOneLastObject) {
+  std::string text = v1("Coordinate3 { point [ 0 0 0, 1 0 0, 0 1 0 ] }\n");
+  for (int i = 0; i < kMaxObjects + 5; ++i) text += "IndexedFaceSet { coordIndex [ 0 1 2 ] }\n";
+  VrmlRun run;
+  run.read(text);
+  EXPECT_EQ(run.scene.ObjectCount, kMaxObjects);
+  EXPECT_EQ(run.faces(kMaxObjects - 1), 6);
+  ASSERT_EQ(run.host.messages.size(), 1u);
+  EXPECT_EQ(run.host.messages[0].text, "No more objects available");
+}
+
+TEST(VrmlReader, ConverterStyleVersionTwoFileReads) {
+  // The layout mesh converters write: world info, a viewpoint, a DEF'd Transform holding a
+  // Shape whose face set carries normals, per-vertex colours and flags.
+  VrmlRun run;
+  run.read(
+      v2("WorldInfo { info [ \"exported\" ] }\n"
+         "Viewpoint { position 0 0 10 orientation 0 1 0 0 description \"start\" }\n"
+         "DEF Mesh_0 Transform {\n"
+         "  translation 0 0 0\n"
+         "  children [\n"
+         "    Shape {\n"
+         "      appearance Appearance { material Material { diffuseColor 0.8 0.8 0.8 "
+         "ambientIntensity 0.2 } }\n"
+         "      geometry IndexedFaceSet {\n"
+         "        solid FALSE ccw TRUE\n"
+         "        coord DEF Points Coordinate { point [\n"
+         "          -1 -1 0,\n           1 -1 0,\n           1 1 0,\n          -1 1 0\n"
+         "        ] }\n"
+         "        normal Normal { vector [ 0 0 1, 0 0 1, 0 0 1, 0 0 1 ] }\n"
+         "        color Color { color [ 1 0 0, 0 1 0, 0 0 1, 1 1 1 ] }\n"
+         "        colorPerVertex TRUE\n"
+         "        coordIndex [ 0, 1, 2, -1, 0, 2, 3, -1, ]\n"
+         "        normalIndex [ 0, 1, 2, -1, 0, 2, 3, -1, ]\n"
+         "      }\n    }\n  ]\n}\n"
+         "ROUTE A.b TO C.d\n"));
+  ASSERT_EQ(run.scene.ObjectCount, 1);
+  EXPECT_EQ(run.faces(0), 2);
+  EXPECT_EQ(run.object(0).name.str(), "Mesh_0");
+  EXPECT_EQ(run.face(0).red, 204);
+  EXPECT_NEAR(run.diagonal(), kSize, 1e-3);
+}
+
 TEST(VrmlReader, ConvertReadsWrlThroughTheFormatTable) {
   TempDir dir;
   writeFile("world.wrl", v2("Shape { geometry Box { } }"));
