@@ -15,14 +15,14 @@ namespace {
 
 constexpr double kPrimitiveStepDegrees = 20;
 
-bool usable(const VrmlVec& p) {
+bool usable(const VrmlPoint& p) {
   return !std::isnan(p.x);
 }
 
 }  // namespace
 
 void VrmlImport::buildFaceSet(const VrmlFrame& frame) {
-  const std::vector<VrmlVec>& points = *frame.points;
+  const std::vector<VrmlPoint>& points = *frame.points;
   const auto count = static_cast<std::int64_t>(points.size());
   VrmlShape shape;
   shape.name = frame.name;
@@ -34,10 +34,12 @@ void VrmlImport::buildFaceSet(const VrmlFrame& frame) {
         });
     if (whole) {
       auto at = [&](std::size_t k) {
-        return frame.matrix.apply(points[static_cast<std::size_t>(polygon[k])]);
+        const VrmlPoint& p = points[static_cast<std::size_t>(polygon[k])];
+        return frame.matrix.apply({p.x, p.y, p.z});
       };
-      // The fan runs against the file's order: the model's y is turned over.
-      for (std::size_t k = 0; k + 2 < polygon.size(); ++k) {
+      // The fan runs against the file's order: the model's y is turned over. Faces beyond
+      // what the face table holds are not made.
+      for (std::size_t k = 0; k + 2 < polygon.size() && shape.triangles.size() < kMaxFaces; ++k) {
         shape.triangles.push_back({{at(k + 2), at(k + 1), at(0)}, frame.colour, 1});
       }
     }
@@ -185,8 +187,11 @@ void VrmlImport::normalise() {
     }
   }
   const double ex = high[0] - low[0], ey = high[1] - low[1], ez = high[2] - low[2];
+  // The x-y extent counts as flat when it is negligible beside the largest one; scaling it
+  // up would throw the rest out of any range a float holds.
+  const double largest = std::max({ex, ey, ez});
   double extent = std::sqrt(ex * ex + ey * ey);
-  if (!(extent > 0)) extent = std::max({ex, ey, ez});
+  if (!(extent > largest * 1e-6)) extent = largest;
   const double s = extent > 0 ? 150 * std::sqrt(2.0) / extent : 1.0;
   const double mid[3] = {(low[0] + high[0]) / 2, (low[1] + high[1]) / 2, (low[2] + high[2]) / 2};
   const Point3 r = views_.CentrePoint;

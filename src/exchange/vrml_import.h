@@ -28,9 +28,13 @@ struct VrmlShape {
   std::vector<VrmlTriangle> triangles;
 };
 
-// A point list; a point that held a bad number has a NaN x, so polygons using it are
-// dropped without renumbering the others.
-using VrmlPoints = std::shared_ptr<const std::vector<VrmlVec>>;
+// A point of a list, kept in single precision like the scene's corners; a point that held
+// a bad number has a NaN x, so polygons using it are dropped without renumbering the
+// others.
+struct VrmlPoint {
+  float x = 0, y = 0, z = 0;
+};
+using VrmlPoints = std::shared_ptr<const std::vector<VrmlPoint>>;
 
 enum class VrmlKind {
   Other,

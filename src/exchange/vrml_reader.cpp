@@ -86,7 +86,7 @@ VrmlImport::VrmlImport(Scene& scene, Host& host, const ViewState& views, const s
   first_object_ = scene.ObjectCount;
   VrmlFrame root;
   root.colour = scene.CurrentColour;
-  root.points = std::make_shared<const std::vector<VrmlVec>>();
+  root.points = std::make_shared<const std::vector<VrmlPoint>>();
   frames_.push_back(std::move(root));
 }
 
@@ -129,7 +129,8 @@ void VrmlImport::run() {
 void VrmlImport::handleWord(const std::string& word) {
   const std::string key = lowered(word);
   if (key == "def" || key == "use") {
-    if (next() != VrmlToken::Word) return;  // the name is missing: the brace is read anew
+    const VrmlToken name = next();
+    if (name != VrmlToken::Word) return pushBack(name);  // no name: the bracket is read anew
     if (key == "def") {
       pending_def_ = lexer_.word();
     } else {
@@ -140,7 +141,8 @@ void VrmlImport::handleWord(const std::string& word) {
   }
   if (key == "proto" || key == "externproto") {
     // The declaration's name, its interface and (for PROTO) its body make no geometry.
-    if (next() != VrmlToken::Word) return;
+    const VrmlToken name = next();
+    if (name != VrmlToken::Word) return pushBack(name);
     const VrmlToken open = next();
     if (open != VrmlToken::OpenBracket) return pushBack(open);
     skipBalanced();
@@ -235,16 +237,19 @@ void VrmlImport::closeFrame() {
 void VrmlImport::use(const std::string& name) {
   const auto found = def_names_.find(name);
   if (found == def_names_.end()) return;
-  // Copies: the shapes emitted here may be recorded into this very DEF.
-  const VrmlDef record = defs_[static_cast<std::size_t>(found->second)];
+  const auto index = static_cast<std::size_t>(found->second);
+  const VrmlDef& record = defs_[index];
   VrmlFrame& frame = frames_.back();
   if (record.points) frame.points = record.points;
   if (record.has_colour) frame.colour = record.colour;
   if (!record.invertible) return;
   const VrmlMatrix place = frame.matrix * record.inverse_base;
-  for (const VrmlShape& shape : record.shapes) {
+  // By index, one shape copied at a time: the shapes emitted here may be recorded into
+  // this very DEF, which moves its list.
+  const std::size_t count = record.shapes.size();
+  for (std::size_t s = 0; s < count; ++s) {
     if (scene_.FacesFull) return;
-    VrmlShape copy = shape;
+    VrmlShape copy = defs_[index].shapes[s];
     copy.name = name;
     for (VrmlTriangle& t : copy.triangles) {
       for (VrmlVec& p : t.p) p = place.apply(p);
@@ -367,7 +372,7 @@ int VrmlImport::readNumbers(double* out, int count, bool& valid) {
 }
 
 void VrmlImport::readPoints(VrmlFrame& frame) {
-  auto points = std::make_shared<std::vector<VrmlVec>>();
+  auto points = std::make_shared<std::vector<VrmlPoint>>();
   const VrmlToken first = next();
   const bool bracketed = first == VrmlToken::OpenBracket;
   if (!bracketed) pushBack(first);
@@ -388,10 +393,11 @@ void VrmlImport::readPoints(VrmlFrame& frame) {
     if (points->size() >= kMaxListEntries) {
       too_long_ = true;
     } else if (valid) {
-      points->push_back({xyz[0], xyz[1], xyz[2]});
+      points->push_back(
+          {static_cast<float>(xyz[0]), static_cast<float>(xyz[1]), static_cast<float>(xyz[2])});
     } else {
       bad_numbers_ = true;
-      points->push_back({std::numeric_limits<double>::quiet_NaN(), 0, 0});
+      points->push_back({std::numeric_limits<float>::quiet_NaN(), 0, 0});
     }
     valid = true;
     if (!bracketed) break;

@@ -208,11 +208,19 @@ TEST(VrmlReader, HostileFilesEndInAPartialSceneWithOneMessage) {
       v2("PROTO Thing [ field SFNode n Shape { geometry Box { } } ] { Shape { geometry Box {}"
          " } } Thing { } EXTERNPROTO Other [ ] \"urn:x\" DEF A Group { USE A } USE A"),
       std::string(5000, 'x') + " { " + std::string(3000, '[') + " }",
+      // Flat in x and y beside its depth: scaling the x-y diagonal up would overflow.
+      v1("Coordinate3 { point [ 0 0 0, 1e-30 0 0, 0 0 1e15 ] } IndexedFaceSet { coordIndex [ "
+         "0 1 2 ] }"),
   };
   for (const std::string& text : cases) {
     VrmlRun run;
     run.read(text);
     EXPECT_LE(run.host.messages.size(), 1u) << text.substr(0, 80);
+    for (int i = 0; i < run.scene.FaceCount; ++i) {
+      for (const FaceCorner& c : run.face(i).corners) {
+        EXPECT_TRUE(std::isfinite(c.x) && std::isfinite(c.y) && std::isfinite(c.z));
+      }
+    }
   }
   VrmlRun bad;
   bad.read(cases[1]);
