@@ -38,7 +38,8 @@ struct BuildContext {
   Workspace& ws;
   Host& host;
   View view = View::Front;  // the view the following clicks go to (--view)
-  std::shared_ptr<PolyCreator> poly_creator;  // the run's Poly creator, made at --poly
+  // The run's Poly creator, made at the first --poly.
+  std::shared_ptr<PolyCreator> poly_creator;
 };
 
 struct BuildStep {
