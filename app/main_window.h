@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "exchange/dxf_reader.h"
+#include "exchange/format_table.h"
 #include "qt_host.h"
 #include "workspace.h"
 
@@ -202,11 +202,6 @@ class TMainview : public QMainWindow {
   // Redraws when a command says the scene or the selection changed.
   void redrawIf(bool changed);
   void recolour(const QColor& colour);
-  // "&Save..." with "Bitmap" (the front view as shown) or "Jpeg" (ViewBitmap as the last
-  // drawing left it): the visible rectangle of the front view.
-  static constexpr int kBitmapFilter = 6;
-  static constexpr int kJpegFilter = 7;
-  void savePicture(int filter_index, const std::string& path);
 
   void firstActivation();
   void setCaption();
@@ -216,9 +211,8 @@ class TMainview : public QMainWindow {
   void dosizen();
   void aanzCl();
   void FormDestroy();
-  void loadModel(const std::string& path);
-  // "&Load..." with the DXF or 3DS filter: the importer adds to the scene.
-  void importExchangeFile(int format, const std::string& path);
+  // "&Load..." once its dialog is closed (and the model named on the command line).
+  void loadFile(const FileFormat& format, const std::string& path);
 
   Workspace ws_;
   QtHost host_;
@@ -236,7 +230,6 @@ class TMainview : public QMainWindow {
   bool redraw_pending_ = false;
   std::array<int, 2> remembered_front_scroll_{};
   QString dialog_directory_;
-  DxfReaderState dxf_state_;  // what the DXF reader carries from one file to the next
   QString start_model_;
 };
 

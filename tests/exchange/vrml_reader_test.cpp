@@ -7,8 +7,11 @@
 #include <string>
 
 #include "cli_commands.h"
+#include "exchange/vrml1_writer.h"
+#include "exchange/vrml2_writer.h"
 #include "exchange/vrml_reader.h"
 #include "exchange_test_util.h"
+#include "export_scenes.h"
 #include "files/native_file.h"
 #include "support/scene_checks.h"
 #include "support/temp_dir.h"
@@ -16,8 +19,10 @@
 namespace facetry {
 namespace {
 
+using testing::corner;
 using testing::CountingHost;
 using testing::invariantViolation;
+using testing::ScriptedHost;
 using testing::TempDir;
 using testing::writeFile;
 
@@ -273,6 +278,43 @@ TEST(VrmlReader, ConverterStyleVersionTwoFileReads) {
   EXPECT_EQ(run.object(0).name.str(), "Mesh_0");
   EXPECT_EQ(run.face(0).red, 204);
   EXPECT_NEAR(run.diagonal(), kSize, 1e-3);
+}
+
+TEST(VrmlReader, WorldsOurWritersAndTovrmlx3dWroteReadBackOneObjectPerBlock) {
+  // Two objects of two colours: two blocks. y is turned over by the writer and again by the
+  // reader, so the upper object (smaller y) stays the upper one.
+  TempDir dir;
+  Scene original;
+  ScriptedHost host;
+  testing::addObject(original, host, "upper",
+                     {{{corner(0, 0, 0), corner(100, 0, 0), corner(0, 50, 0)}, {255, 0, 0}}});
+  testing::addObject(
+      original, host, "lower",
+      {{{corner(0, 200, 10), corner(100, 200, 10), corner(0, 250, 10)}, {0, 0, 255}}});
+  TextureStore textures;
+  writeVrml1(original, textures, "ours1.wrl");
+  writeVrml2(original, textures, "ours2.wrl");
+  const bool converter = std::system("command -v tovrmlx3d >/dev/null 2>&1") == 0;
+  if (converter) {
+    ASSERT_EQ(std::system("tovrmlx3d ours2.wrl > theirs2.wrl 2>/dev/null"), 0);
+  }
+  for (const char* file : {"ours1.wrl", "ours2.wrl", "theirs2.wrl"}) {
+    if (std::string(file) == "theirs2.wrl" && !converter) continue;
+    Scene scene;
+    CountingHost reader;
+    ViewState views;
+    readVrml(scene, reader, views, file);
+    ASSERT_EQ(scene.ObjectCount, 2) << file;
+    const ModelObject &upper = scene.ObjectTable[0], &lower = scene.ObjectTable[1];
+    EXPECT_LT(upper.max[1], lower.min[1]) << file;
+    EXPECT_EQ(scene.FaceTable[0].red, 255) << file;
+    EXPECT_EQ(scene.FaceTable[1].blue, 255) << file;
+    const ModelObject all = selectionBounds(scene, true);
+    EXPECT_NEAR(std::hypot(all.max[0] - all.min[0], all.max[1] - all.min[1]), kSize, 1e-3) << file;
+    if (std::string(file) == "ours1.wrl") {
+      EXPECT_EQ(upper.name.str(), "upper");
+    }
+  }
 }
 
 TEST(VrmlReader, ConvertReadsWrlThroughTheFormatTable) {
