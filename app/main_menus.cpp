@@ -128,6 +128,15 @@ void TMainview::buildMenus() {
     Help2Click();
   })->setShortcut(QKeySequence::HelpContents);
   addCommand(help, "About1", "About...", [this] { About1Click(); });
+
+  // "Special", before "Help"; the entries of other editors join it.
+  QMenu* special = menuBar()->findChild<QMenu*>(QStringLiteral("Special1"));
+  if (!special) {
+    special = new QMenu(QStringLiteral("&Special"), menuBar());
+    special->setObjectName(QStringLiteral("Special1"));
+    menuBar()->insertMenu(help->menuAction(), special);
+  }
+  addCommand(special, "Polyeditor1", "Poly-editor", [this] { Polyeditor1Click(); });
 }
 
 void TMainview::buildEditMenu(QMenu* edit) {

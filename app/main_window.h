@@ -36,6 +36,7 @@ class TForm8;
 class TForm12;
 class TForm13;
 class TForm14;
+class TForm16;
 class TForm17;
 class Tabout;
 class Tmodel;
@@ -60,6 +61,7 @@ struct SecondaryWindows {
   TForm1* line_array_preview = nullptr;
   TForm4* copy_around = nullptr;
   Tnurbresolutie* nurb_resolution = nullptr;
+  TForm16* poly_creator = nullptr;
   std::vector<QWidget*> in_order;  // all 21 of them
 };
 
@@ -177,6 +179,8 @@ class TMainview : public QMainWindow {
   void shadowClick(int level);      // Max2Click, Normal2Click, None1Click
   void Lamppositie1Click();
   void Settings1Click();
+  // Special.
+  void Polyeditor1Click();
 
   // The view handlers: shading radio buttons, scroll bars, "Poly-lines", mouse moves.
   void shadingClick(int view, ShadingChoice choice);

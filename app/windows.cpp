@@ -8,6 +8,7 @@
 #include "array_dialogs.h"
 #include "main_window.h"
 #include "model_window.h"
+#include "poly_creator_window.h"
 #include "selection_dialogs.h"
 #include "settings_dialog.h"
 #include "small_dialogs.h"
@@ -54,7 +55,7 @@ std::unique_ptr<TMainview> createWindows() {
   w.change_names = static_cast<TForm13*>(add(new TForm13(m)));
   w.name_object = static_cast<TForm14*>(add(new TForm14(m)));
   placeholder("TForm15", "Progress first object");
-  placeholder("TForm16", "Poly creator");
+  w.poly_creator = static_cast<TForm16*>(add(new TForm16(*m, m)));
   w.survey = static_cast<TForm17*>(add(new TForm17(m->workspace(), m)));
   w.nurb_resolution = static_cast<Tnurbresolutie*>(add(new Tnurbresolutie(m)));
   m->setWindows(std::move(w));

@@ -16,7 +16,7 @@ int buildCommand(const std::vector<std::string>& args, std::ostream& out, std::o
   startWorkspace(ws, 1);
   connectModellingTools(ws);
   SilentHost host(err);
-  BuildContext context{ws, host, View::Front};
+  BuildContext context{ws, host, View::Front, {}};
   const BuildSteps& steps = buildSteps();
   StepArgs words(args, 2);
   while (!words.done()) {

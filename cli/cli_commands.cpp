@@ -34,7 +34,11 @@ constexpr const char* kUsage =
     "                   TOOL: cube sphere triangle tube point polygon multitube ring circle\n"
     "                   multisurface; CLICK: X,Y (a left click at view position X,Y) or\n"
     "                   right (a right click where the mouse is); also --array-dirs x,y,z|none,\n"
-    "                   --array, --line-array, --curve, --connect-curves [--resolution N]\n";
+    "                   --array, --line-array, --curve, --connect-curves [--resolution N]\n"
+    "       facetry-cli build OUT.fcy [--in MODEL.fcy] --poly STEP... ok|cancel\n"
+    "                   the Poly creator; STEP: front back connection X,Y line bezier\n"
+    "                   circle, resolution N, closed-front closed-rear no-follow-edge\n"
+    "                   outside inside\n";
 
 std::string formatTriple(const float (&p)[3]) {
   std::ostringstream s;

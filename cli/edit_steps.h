@@ -4,6 +4,7 @@
 // or drives the same mouse path as the window's views.
 #pragma once
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -35,10 +36,14 @@ const EditSteps& editSteps();
 
 // ---- build: toolbox tools through the views' mouse path ----
 
+struct PolyCreator;
+
 struct BuildContext {
   Workspace& ws;
   Host& host;
   View view = View::Front;  // the view the following clicks go to (--view)
+  // The run's Poly creator, made at the first --poly.
+  std::shared_ptr<PolyCreator> poly_creator;
 };
 
 struct BuildStep {
@@ -52,6 +57,7 @@ void addToolBuildSteps(BuildSteps& steps);  // construction tools, settings, sel
 void addObjectFileBuildSteps(BuildSteps& steps);  // --import-object with its placing click
 void addLandscapeBuildSteps(BuildSteps& steps);  // --landscape, --seed and --elastic
 void addCurveBuildSteps(BuildSteps& steps);  // the array tools and the free curves
+void addPolyBuildSteps(BuildSteps& steps);  // --poly: the Poly creator
 
 const BuildSteps& buildSteps();
 

@@ -24,6 +24,7 @@ const BuildSteps& buildSteps() {
     addObjectFileBuildSteps(s);
     addLandscapeBuildSteps(s);
     addCurveBuildSteps(s);
+    addPolyBuildSteps(s);
     return s;
   }();
   return steps;

@@ -13,6 +13,7 @@
 #include "exchange/three_ds_writer.h"
 #include "exchange/vrml1_writer.h"
 #include "exchange/vrml2_writer.h"
+#include "exchange/vrml_reader.h"
 #include "files/model_commands.h"
 #include "files/modeler_file.h"
 #include "files/object_file.h"
@@ -124,7 +125,13 @@ std::vector<FileFormat> makeFormats() {
     };
     formats.push_back(f);
   }
-  formats.push_back({"wrl", ".wrl", "VRML-files", "*.wrl", 0, 3, {}, {}, false});
+  {
+    FileFormat f{"wrl", ".wrl", "VRML-files", "*.wrl", 0, 3, {}, {}, false};
+    f.read = [](Workspace& ws, Host& host, const std::string& path) {
+      withReadingWindow(host, [&] { readVrml(ws.scene, host, ws.views, path); });
+    };
+    formats.push_back(f);
+  }
   {
     // An object file's faces stay where their coordinates put them (no place-object click);
     // every face is written, as if all were selected.
