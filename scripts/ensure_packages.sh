@@ -2,7 +2,8 @@
 # any of them is missing (through sudo when not root). Needs only bash and apt-get.
 
 facetry_packages_build=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev
-                        libbenchmark-dev libjpeg62-turbo-dev qt6-base-dev ccache)
+                        libbenchmark-dev libjpeg62-turbo-dev qt6-base-dev ccache
+                        libgif-dev)
 # The window program on a desktop: a font for its captions.
 facetry_packages_desktop=(fonts-dejavu-core)
 # scripts/screenshot.sh: a virtual screen, input simulation and picture capture.

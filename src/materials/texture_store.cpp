@@ -2,12 +2,17 @@
 #include "materials/texture_store.h"
 
 #include <algorithm>
+#include <cstring>
+
+#include "materials/picture.h"
 
 #include "scene/errors.h"
 
 namespace facetry {
 
 namespace {
+
+constexpr int kMaxTextureEntry = 100;
 
 void checkEntry(int entry) {
   if (entry < 1 || entry > 100) {
@@ -29,8 +34,41 @@ Rgb Texture::texel(int column, int row) const {
   return {p[2], p[1], p[0]};
 }
 
-void TextureStore::load(int /*entry*/, const std::string& /*file*/) {
+std::string TextureStore::load(int entry, const std::string& file) {
+  checkEntry(entry);
   ++loads_requested_;
+  Texture& t = textures_[static_cast<std::size_t>(entry)];
+  t = Texture{};
+  Picture picture;
+  try {
+    picture = decodePicture(file, kTextureLimit);
+  } catch (const Error& e) {
+    return e.what();
+  }
+  if (picture.empty()) return file + ": the picture has no pixels";
+  t.width = picture.kept_width;
+  t.height = picture.kept_height;
+  t.bgr.assign(static_cast<std::size_t>(t.height) * kTextureColumns * 3, 0);
+  const std::size_t row_bytes = static_cast<std::size_t>(t.width) * 3;
+  for (int r = 0; r < t.height; ++r) {
+    std::memcpy(t.bgr.data() + static_cast<std::size_t>(r) * kTextureColumns * 3,
+                picture.pixel(0, r), row_bytes);
+  }
+  return {};
+}
+
+void TextureStore::remove(int entry, int count) {
+  checkEntry(entry);
+  const int last = std::min(count - 1, kMaxTextureEntry);
+  for (int n = entry; n < last; ++n) {
+    textures_[static_cast<std::size_t>(n)] = std::move(textures_[static_cast<std::size_t>(n) + 1]);
+  }
+  if (last >= entry) textures_[static_cast<std::size_t>(last)] = Texture{};
+}
+
+void TextureStore::clear(int entry) {
+  checkEntry(entry);
+  textures_[static_cast<std::size_t>(entry)] = Texture{};
 }
 
 void TextureStore::set(int entry, int width, int height, const std::vector<Rgb>& pixels) {

@@ -26,10 +26,18 @@ struct Texture {
 class TextureStore {
  public:
   // Loads the picture of material entry `entry` (1..100) from `file`, replacing what the
-  // entry held. Pictures are decoded when the material subsystem exists; until then the
-  // store only counts the requests.
-  void load(int entry, const std::string& file);
+  // entry held: its top-left part of at most 399 x 399 pixels, whose size becomes the
+  // texture's width and height. A file that cannot be read or decoded leaves the entry an
+  // empty texture (0 x 0) and returns what is wrong with it; otherwise returns "".
+  // Throws RangeError for an entry outside 1..100.
+  std::string load(int entry, const std::string& file);
   int loadsRequested() const { return loads_requested_; }
+
+  // Removal of material `entry` from a list of `count` - 1 entries: the textures of entries
+  // entry + 1 .. count - 1 move down one place; entry count - 1 becomes empty.
+  void remove(int entry, int count);
+  // Empties entry `entry`.
+  void clear(int entry);
 
   // Puts a decoded picture into entry `entry` (1..100); rows and columns beyond the store's
   // limits are cut. Throws RangeError for an entry outside 1..100.

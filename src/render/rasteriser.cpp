@@ -419,13 +419,14 @@ void rasteriseFace(Scene& scene, int face, int view, ShadingMode mode, bool bake
   ink.light = context.light.LightPosition;
   if (mode == ShadingMode::Phong) ink.lights = &VectorAngleLights::instance();
 
-  // A textured face is checked before anything is written.
+  // A textured face is checked before anything is written. A material whose picture could
+  // not be decoded has an empty texture: its faces are drawn in their own colour.
   if (f.material != 0) {
     const Texture& texture = context.textures.texture(f.material);  // throws outside 1..100
-    if (texture.width <= 0 || texture.height <= 0) {
-      throw RangeError("material " + std::to_string(f.material) + " has no texture picture");
-    }
-    ink.texture = &texture;
+    if (texture.width > 0 && texture.height > 0) ink.texture = &texture;
+  }
+  if (ink.texture != nullptr) {
+    const Texture& texture = *ink.texture;
     ink.texture_width = static_cast<std::uint32_t>(texture.width);
     ink.texture_height = static_cast<std::uint32_t>(texture.height);
     ink.texture_rows = static_cast<std::uint32_t>(texture.bgr.size() / (kTextureColumns * 3));
