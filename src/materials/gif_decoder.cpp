@@ -39,7 +39,6 @@ extern "C" int readGifBytes(GifFileType* gif, GifByteType* out, int count) {
 const char* messageOf(int error) {
   switch (error) {
     case D_GIF_ERR_NOT_GIF_FILE:
-    case D_GIF_ERR_NO_SCRN_DSCR:
     case D_GIF_ERR_NOT_READABLE:
       return kNotGif;
     case D_GIF_ERR_NO_COLOR_MAP:
