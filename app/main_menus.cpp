@@ -156,6 +156,8 @@ void TMainview::buildEditMenu(QMenu* edit) {
   addCommand(edit, "Smartturn1", "T&urn selected faces to center of object",
              [this] { Smartturn1Click(); });
   addCommand(edit, "Dragalong1", "Drag along", [this] { Dragalong1Click(); });
+  edit->addSeparator();
+  buildMaterialMenu(edit);
 }
 
 }  // namespace facetry

@@ -33,6 +33,9 @@ class TForm13;
 class TForm14;
 class TForm17;
 class Tabout;
+class TForm9;
+class Tformjpg;
+class Tresmovetext;
 class Toolbox;
 class ViewPanel;
 enum class ShadingChoice;
@@ -49,6 +52,9 @@ struct SecondaryWindows {
   TForm14* name_object = nullptr;
   TForm17* survey = nullptr;
   std::vector<QWidget*> in_order;  // all 21 of them
+  Tformjpg* material = nullptr;     // "Choose material"
+  Tresmovetext* resize_move = nullptr;
+  TForm9* materials_used = nullptr;
 };
 
 class TMainview : public QMainWindow {
@@ -157,6 +163,16 @@ class TMainview : public QMainWindow {
   void shadowClick(int level);      // Max2Click, Normal2Click, None1Click
   void Lamppositie1Click();
   void Settings1Click();
+  // The "Material" menu.
+  void Material1Click();
+  void Larger1Click();
+  void Smaller1Click();
+  void left1Click();
+  void Right1Click();
+  void Up1Click();
+  void Down1Click();
+  void Resizeandmove1Click();
+  void Materialsused1Click();
 
   // The view handlers: shading radio buttons, scroll bars, "Poly-lines", mouse moves.
   void shadingClick(int view, ShadingChoice choice);
@@ -184,6 +200,7 @@ class TMainview : public QMainWindow {
                       std::function<void()> handler);
   void buildMenus();
   void buildEditMenu(QMenu* edit);
+  void buildMaterialMenu(QMenu* edit);
   void buildViews();
   void buildToolbox();
   void connectTools();
