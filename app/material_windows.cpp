@@ -42,8 +42,7 @@ QPushButton* button(QWidget* parent, const char* name, const char* caption, cons
 
 QImage toImage(const Picture& p) {
   if (p.empty()) return {};
-  return QImage(p.bgr.data(), p.kept_width, p.kept_height, p.kept_width * 3,
-                QImage::Format_BGR888)
+  return QImage(p.bgr.data(), p.kept_width, p.kept_height, p.kept_width * 3, QImage::Format_BGR888)
       .copy();
 }
 
@@ -95,7 +94,8 @@ Tformjpg::Tformjpg(QWidget* parent, std::function<QPrinter&()> printer)
   grid->addWidget(preview_, 0, 2, 2, 1);
 
   auto* buttons = new QHBoxLayout;
-  QPushButton* wrap = button(this, "Button1", "Wrap around", "Image is wrapped around selected objects");
+  QPushButton* wrap =
+      button(this, "Button1", "Wrap around", "Image is wrapped around selected objects");
   QPushButton* flat = button(this, "Button2", "Flat", "Image is projected on selected objects");
   QPushButton* cancel = button(this, "Button3", "Cancel", "Don't use image as material");
   buttons->addWidget(wrap);
@@ -171,9 +171,9 @@ void Tformjpg::choose(const QString& file) {
   } catch (const Error&) {
     // The preview stays empty; the file stays chosen.
   }
-  preview_->setPixmap(image.isNull() ? QPixmap()
-                                     : QPixmap::fromImage(image.scaled(
-                                           preview_->size(), Qt::KeepAspectRatio)));
+  preview_->setPixmap(
+      image.isNull() ? QPixmap()
+                     : QPixmap::fromImage(image.scaled(preview_->size(), Qt::KeepAspectRatio)));
 }
 
 void Tformjpg::finish(MappingKind kind) {

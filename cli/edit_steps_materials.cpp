@@ -37,9 +37,8 @@ void textureStep(Workspace& ws, Host&, StepArgs& args) {
   static constexpr TextureMove kMoves[] = {TextureMove::Larger, TextureMove::Smaller,
                                            TextureMove::Left,   TextureMove::Right,
                                            TextureMove::Up,     TextureMove::Down};
-  const int move =
-      parseChoice(args.next("--texture", "larger, smaller, left, right, up or down"), "--texture",
-                  {"larger", "smaller", "left", "right", "up", "down"});
+  const int move = parseChoice(args.next("--texture", "larger, smaller, left, right, up or down"),
+                               "--texture", {"larger", "smaller", "left", "right", "up", "down"});
   if (args.take("--factor")) {
     ws.tools.ResizePercent = static_cast<float>(args.nextNumber("--factor", "a percentage"));
   }

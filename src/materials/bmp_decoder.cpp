@@ -73,7 +73,7 @@ struct Header {
   bool bottom_up = true;
   int bits = 0;
   std::uint32_t compression = kRgb;
-  std::array<Field, 3> fields{};  // red, green, blue
+  std::array<Field, 3> fields{};                           // red, green, blue
   std::array<std::array<std::uint8_t, 3>, 256> palette{};  // blue, green, red; black beyond
 };
 

@@ -68,9 +68,7 @@ class GifFile {
     if (result != GIF_OK) fail(gif_->Error);
   }
   [[noreturn]] void fail(int error) const { fail(messageOf(error)); }
-  [[noreturn]] void fail(const char* message) const {
-    throw FormatError(name_ + ": " + message);
-  }
+  [[noreturn]] void fail(const char* message) const { throw FormatError(name_ + ": " + message); }
 
  private:
   GifFileType* gif_ = nullptr;

@@ -89,8 +89,7 @@ class Decompressor {
 
  private:
   [[noreturn]] void fail() {
-    throw FormatError(name_ + ": is not a JPEG picture that can be read (" + errors_.message +
-                      ")");
+    throw FormatError(name_ + ": is not a JPEG picture that can be read (" + errors_.message + ")");
   }
 
   const std::string& name_;
@@ -138,7 +137,8 @@ Picture decodeJpeg(const std::uint8_t* data, std::size_t size, const std::string
     std::uint8_t* out = p.bgr.data() + static_cast<std::size_t>(r) * p.kept_width * 3;
     if (!cmyk) {
       // Rows go straight into the picture when the crop delivers exactly the kept width.
-      JSAMPROW target = info.output_width == static_cast<JDIMENSION>(p.kept_width) ? out : row_start;
+      JSAMPROW target =
+          info.output_width == static_cast<JDIMENSION>(p.kept_width) ? out : row_start;
       d.readRow(target);
       if (target != out) std::memcpy(out, row_start, static_cast<std::size_t>(p.kept_width) * 3);
     } else {

@@ -13,7 +13,7 @@ namespace facetry {
 constexpr int kTextureLimit = 399;
 
 struct Picture {
-  int width = 0;   // the picture's own size, as its file gives it
+  int width = 0;  // the picture's own size, as its file gives it
   int height = 0;
   int kept_width = 0;  // min(width, the limit the decoder was given)
   int kept_height = 0;

@@ -20,10 +20,10 @@ constexpr Rgb kRed{255, 0, 0};
 
 // A w x h BMP of one colour.
 void writePicture(const std::string& name, int w, int h, std::uint32_t rgb) {
-  testing::writeFile(name, testing::makeBmp(w, h, 24, {},
-                                            std::vector<std::vector<std::uint32_t>>(
-                                                static_cast<std::size_t>(h),
-                                                std::vector<std::uint32_t>(w, rgb))));
+  testing::writeFile(
+      name, testing::makeBmp(w, h, 24, {},
+                             std::vector<std::vector<std::uint32_t>>(
+                                 static_cast<std::size_t>(h), std::vector<std::uint32_t>(w, rgb))));
 }
 
 struct MaterialRig {
@@ -130,8 +130,8 @@ TEST(MaterialCommands, RenamingKeepsNamesWhoseFileIsMissing) {
 TEST(MaterialCommands, AModelFileWithTwoTexturedMaterialsRedrawsInEveryMode) {
   MaterialRig rig;
   writePicture("blue.bmp", 16, 16, 0x0000FF);
-  testing::writeFile("green.gif", testing::makeGif(2, 2, {0x00FF00, 0x00FF00, 0, 0},
-                                                   {0, 1, 0, 1}, false, false));
+  testing::writeFile(
+      "green.gif", testing::makeGif(2, 2, {0x00FF00, 0x00FF00, 0, 0}, {0, 1, 0, 1}, false, false));
   rig.selectOnly(0);
   applyMaterial(rig.ws, rig.host, {"blue.bmp", {}});
   rig.selectOnly(1);
@@ -145,9 +145,9 @@ TEST(MaterialCommands, AModelFileWithTwoTexturedMaterialsRedrawsInEveryMode) {
   ASSERT_EQ(loaded.scene.MaterialCount, 3);
   EXPECT_EQ(loaded.textures.texture(1).width, 16);
   EXPECT_EQ(loaded.textures.texture(2).width, 2);
-  for (const ViewShadingEntry mode : {ViewShadingEntry{true, true, false, false},
-                                      ViewShadingEntry{true, false, true, false},
-                                      ViewShadingEntry{true, false, false, true}}) {
+  for (const ViewShadingEntry mode :
+       {ViewShadingEntry{true, true, false, false}, ViewShadingEntry{true, false, true, false},
+        ViewShadingEntry{true, false, false, true}}) {
     for (auto& entry : loaded.views.ViewShading) entry = mode;
     ASSERT_NO_THROW(redraw(loaded));
   }

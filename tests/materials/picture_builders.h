@@ -14,7 +14,6 @@ namespace facetry::testing {
 // code before every second pixel so that codes stay 3 bits wide; pixels in file order (pass
 // order for an interlaced image); with `local` the table is the image's own.
 
-
 inline void putU16(std::string& s, std::size_t at, std::uint32_t v) {
   s[at] = static_cast<char>(v & 0xFF);
   s[at + 1] = static_cast<char>((v >> 8) & 0xFF);
@@ -26,7 +25,7 @@ inline void putU32(std::string& s, std::size_t at, std::uint32_t v) {
 }
 
 inline std::string bmpHeaders(int width, int height, int bits, int compression,
-                       const std::vector<std::uint32_t>& palette) {
+                              const std::vector<std::uint32_t>& palette) {
   std::string s(54, '\0');
   s[0] = 'B', s[1] = 'M';
   putU32(s, 10, static_cast<std::uint32_t>(54 + 4 * palette.size()));
@@ -46,8 +45,9 @@ inline std::string bmpHeaders(int width, int height, int bits, int compression,
   return s;
 }
 
-inline std::string makeBmp(int width, int height, int bits, const std::vector<std::uint32_t>& palette,
-                    const std::vector<std::vector<std::uint32_t>>& rows) {
+inline std::string makeBmp(int width, int height, int bits,
+                           const std::vector<std::uint32_t>& palette,
+                           const std::vector<std::vector<std::uint32_t>>& rows) {
   std::string s = bmpHeaders(width, height, bits, 0, palette);
   const std::size_t stride = (static_cast<std::size_t>(width) * bits + 31) / 32 * 4;
   const int count = height < 0 ? -height : height;
@@ -73,12 +73,13 @@ inline std::string makeBmp(int width, int height, int bits, const std::vector<st
 }
 
 inline std::string makeBmpWithData(int width, int height, int bits, int compression,
-                            const std::vector<std::uint32_t>& palette, const std::string& data) {
+                                   const std::vector<std::uint32_t>& palette,
+                                   const std::string& data) {
   return bmpHeaders(width, height, bits, compression, palette) + data;
 }
 
 inline std::string makeGif(int width, int height, const std::vector<std::uint32_t>& colours,
-                    const std::vector<int>& pixels, bool interlaced, bool local) {
+                           const std::vector<int>& pixels, bool interlaced, bool local) {
   std::string s = "GIF89a";
   std::string screen(7, '\0');
   putU16(screen, 0, static_cast<std::uint32_t>(width));
@@ -87,7 +88,8 @@ inline std::string makeGif(int width, int height, const std::vector<std::uint32_
   s += screen;
   std::string table;
   for (int i = 0; i < 4; ++i) {
-    const std::uint32_t c = i < static_cast<int>(colours.size()) ? colours[static_cast<std::size_t>(i)] : 0;
+    const std::uint32_t c =
+        i < static_cast<int>(colours.size()) ? colours[static_cast<std::size_t>(i)] : 0;
     table += static_cast<char>((c >> 16) & 0xFF);
     table += static_cast<char>((c >> 8) & 0xFF);
     table += static_cast<char>(c & 0xFF);

@@ -18,8 +18,8 @@ using testing::makeBmpWithData;
 using testing::makeGif;
 
 Picture decode(const std::string& bytes, int keep = kTextureLimit, const std::string& name = "p") {
-  return decodePictureBytes(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(),
-                            name, keep);
+  return decodePictureBytes(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(), name,
+                            keep);
 }
 
 std::uint32_t rgbAt(const Picture& p, int x, int y) {
