@@ -9,6 +9,8 @@ facetry_packages_desktop=(fonts-dejavu-core)
 # scripts/screenshot.sh: a virtual screen, input simulation and picture capture.
 facetry_packages_screenshot=(xvfb xauth xdotool imagemagick fonts-dejavu-core)
 facetry_packages_fuzz=(clang libclang-rt-14-dev)
+# scripts/bench.sh: djpeg, the yardstick of the texture decoding figures.
+facetry_packages_bench=(libjpeg-turbo-progs)
 
 ensure_packages() {
   local missing=() group pkg list
