@@ -5,6 +5,8 @@
 #include <cmath>
 #include <filesystem>
 
+#include "materials/texture_mapping.h"
+
 namespace facetry {
 
 int findMaterial(const Scene& scene, const std::string& name) {
@@ -83,8 +85,8 @@ int moveTextures(Scene& scene, TextureMove move, float factor_percent) {
             v -= step;
             break;
         }
-        c.u = static_cast<float>(u);
-        c.v = static_cast<float>(v);
+        c.u = storedCoordinate(u);
+        c.v = storedCoordinate(v);
       }
       ++changed;
     }

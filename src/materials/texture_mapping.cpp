@@ -19,8 +19,8 @@ double length(const Rel& r) {
 
 void store(Face& face, const double (&u)[3], const double (&v)[3]) {
   for (int k = 0; k < 3; ++k) {
-    face.corners[k].u = static_cast<float>(std::trunc(u[k]));
-    face.corners[k].v = static_cast<float>(std::trunc(v[k]));
+    face.corners[k].u = storedCoordinate(std::trunc(u[k]));
+    face.corners[k].v = storedCoordinate(std::trunc(v[k]));
   }
 }
 
@@ -85,12 +85,9 @@ void mapFace(Face& face, const ModelObject& object, const MaterialMapping& mappi
         // scale; it keeps that instead of dividing by zero.
         v[k] = from_centre == 0 ? q[k].y : (q[k].y - c.y) * centre_length / from_centre + c.y;
       }
-      const Point3 a{static_cast<float>(q[0].x), static_cast<float>(q[0].y),
-                     static_cast<float>(q[0].z)};
-      const Point3 b{static_cast<float>(q[1].x), static_cast<float>(q[1].y),
-                     static_cast<float>(q[1].z)};
-      const Point3 d{static_cast<float>(q[2].x), static_cast<float>(q[2].y),
-                     static_cast<float>(q[2].z)};
+      const Point3 a{storedCoordinate(q[0].x), storedCoordinate(q[0].y), storedCoordinate(q[0].z)};
+      const Point3 b{storedCoordinate(q[1].x), storedCoordinate(q[1].y), storedCoordinate(q[1].z)};
+      const Point3 d{storedCoordinate(q[2].x), storedCoordinate(q[2].y), storedCoordinate(q[2].z)};
       const Point3 n = faceNormal(a, b, d, 20);
       if (n.x == 0 && n.z == 0) {
         // A horizontal face is seen from above, as the cube tool lays it out.

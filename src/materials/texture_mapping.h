@@ -1,6 +1,9 @@
 // materials/texture_mapping.h: texture coordinates of faces from the shape of their object.
 // Coordinates are in texels and stored truncated toward zero in the corners' u and v.
 #pragma once
+#include <cmath>
+#include <limits>
+
 #include "scene/scene.h"
 
 namespace facetry {
@@ -13,6 +16,14 @@ struct MaterialMapping {
   MappingKind kind = MappingKind::Flat;
   WrapVariant variant = WrapVariant::WidthAndHeight;
 };
+
+// A coordinate worked out in double, stored as a float: NaN becomes 0 and values beyond the
+// float range are held at its ends.
+inline float storedCoordinate(double value) {
+  constexpr double kMost = std::numeric_limits<float>::max();
+  if (std::isnan(value)) return 0;
+  return static_cast<float>(value > kMost ? kMost : value < -kMost ? -kMost : value);
+}
 
 // Texture coordinates of `face` from the bounds and centre of `object`, the object that
 // holds it. Flat projects along z: (x - min.x, y - min.y). Wrap-around turns the corner's
