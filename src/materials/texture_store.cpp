@@ -2,7 +2,7 @@
 #include "materials/texture_store.h"
 
 #include <algorithm>
-#include <cstring>
+#include <utility>
 
 #include "materials/picture.h"
 
@@ -23,14 +23,15 @@ void checkEntry(int entry) {
 }  // namespace
 
 Rgb Texture::texel(int column, int row) const {
-  const int rows = static_cast<int>(bgr.size() / (kTextureColumns * 3));
-  if (column < 0 || column >= kTextureColumns || row < 0 || row >= rows) {
+  if (column < 0 || column >= columns || row < 0 || row >= rows()) {
     throw RangeError("texel (" + std::to_string(column) + ", " + std::to_string(row) +
                      ") lies outside the texture");
   }
   const std::uint8_t* p =
       bgr.data() +
-      (static_cast<std::size_t>(row) * kTextureColumns + static_cast<std::size_t>(column)) * 3;
+      (static_cast<std::size_t>(row) * static_cast<std::size_t>(columns) +
+       static_cast<std::size_t>(column)) *
+          3;
   return {p[2], p[1], p[0]};
 }
 
@@ -46,14 +47,11 @@ std::string TextureStore::load(int entry, const std::string& file) {
     return e.what();
   }
   if (picture.empty()) return file + ": the picture has no pixels";
+  // The picture's kept pixels are already rows of its kept width.
   t.width = picture.kept_width;
   t.height = picture.kept_height;
-  t.bgr.assign(static_cast<std::size_t>(t.height) * kTextureColumns * 3, 0);
-  const std::size_t row_bytes = static_cast<std::size_t>(t.width) * 3;
-  for (int r = 0; r < t.height; ++r) {
-    std::memcpy(t.bgr.data() + static_cast<std::size_t>(r) * kTextureColumns * 3,
-                picture.pixel(0, r), row_bytes);
-  }
+  t.columns = picture.kept_width;
+  t.bgr = std::move(picture.bgr);
   return {};
 }
 
@@ -76,6 +74,7 @@ void TextureStore::set(int entry, int width, int height, const std::vector<Rgb>&
   Texture& t = textures_[static_cast<std::size_t>(entry)];
   t.width = width;
   t.height = height;
+  t.columns = kTextureColumns;
   const int rows = std::clamp(height, 0, kTextureRows);
   const int columns = std::clamp(width, 0, kTextureColumns);
   t.bgr.assign(static_cast<std::size_t>(rows) * kTextureColumns * 3, 0);

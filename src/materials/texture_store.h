@@ -1,6 +1,7 @@
 // materials/texture_store.h: the texture pictures of the material list, one per entry
-// 1..100. A picture is kept as up to 817 rows of 816 pixels (blue, green, red) together
-// with the width and height it was loaded with; texels are looked up by those sizes.
+// 1..100. A picture is kept as up to 817 rows of up to 816 pixels (blue, green, red)
+// together with the width and height it was loaded with; texels are looked up by those
+// sizes. A loaded picture keeps rows of its own width, so its texels lie close together.
 #pragma once
 #include <array>
 #include <cstdint>
@@ -17,7 +18,10 @@ constexpr int kTextureRows = 817;
 struct Texture {
   int width = 0;                  // the picture's width in pixels (texel columns wrap at it)
   int height = 0;                 // the picture's height in pixels (texel rows wrap at it)
-  std::vector<std::uint8_t> bgr;  // rows of kTextureColumns pixels, at most kTextureRows
+  int columns = kTextureColumns;  // pixels stored per row (a loaded picture: its width)
+  std::vector<std::uint8_t> bgr;  // rows of `columns` pixels, at most kTextureRows
+
+  int rows() const { return columns > 0 ? static_cast<int>(bgr.size() / (columns * 3u)) : 0; }
 
   // Texel at (column, row); throws RangeError outside the stored rows and columns.
   Rgb texel(int column, int row) const;
