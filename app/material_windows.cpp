@@ -150,7 +150,7 @@ void Tformjpg::openDirectory(const QString& path) {
 
 void Tformjpg::FileListBox1Click() {
   QListWidgetItem* item = files_->currentItem();
-  if (item != nullptr) choose(QDir(directory_).absoluteFilePath(item->text()));
+  if (item != nullptr) pick(QDir(directory_).absoluteFilePath(item->text()));
 }
 
 void Tformjpg::Open1Click() {
@@ -159,11 +159,11 @@ void Tformjpg::Open1Click() {
   dialog.setObjectName(QStringLiteral("OpenDialog1"));
   dialog.setFileMode(QFileDialog::ExistingFile);
   if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
-    choose(dialog.selectedFiles().first());
+    pick(dialog.selectedFiles().first());
   }
 }
 
-void Tformjpg::choose(const QString& file) {
+void Tformjpg::pick(const QString& file) {
   choice_.name = file.toStdString();
   QImage image;
   try {

@@ -39,7 +39,7 @@ class Tformjpg : public QDialog {
   const std::string& chosenName() const { return choice_.name; }
 
  private:
-  void choose(const QString& file);
+  void pick(const QString& file);
   void finish(MappingKind kind);
 
   std::function<QPrinter&()> printer_;
