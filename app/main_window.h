@@ -52,7 +52,7 @@ struct SecondaryWindows {
   TForm14* name_object = nullptr;
   TForm17* survey = nullptr;
   std::vector<QWidget*> in_order;  // all 21 of them
-  Tformjpg* material = nullptr;     // "Choose material"
+  Tformjpg* material = nullptr;    // "Choose material"
   Tresmovetext* resize_move = nullptr;
   TForm9* materials_used = nullptr;
 };

@@ -39,8 +39,8 @@ std::unique_ptr<TMainview> createWindows() {
   placeholder("TForm4", "Copy objects round center position");
   placeholder("TForm5", "Form5");
   w.reading = static_cast<TForm6*>(add(new TForm6(m)));
-  w.material = static_cast<Tformjpg*>(
-      add(new Tformjpg(m, [m]() -> QPrinter& { return m->printer(); })));
+  w.material =
+      static_cast<Tformjpg*>(add(new Tformjpg(m, [m]() -> QPrinter& { return m->printer(); })));
   placeholder("Tmodel", "Modeling");
   w.resize_move = static_cast<Tresmovetext*>(add(new Tresmovetext(m)));
   w.settings =
