@@ -163,6 +163,16 @@ TEST(MaterialCommands, AModelFileWithTwoTexturedMaterialsRedrawsInEveryMode) {
   }
   EXPECT_TRUE(blue);
   EXPECT_TRUE(green);
+
+  // The same model once green.gif cannot be decoded: its faces draw in their own colour.
+  testing::writeFile("green.gif", "GIF89a broken");
+  Workspace damaged;
+  startWorkspace(damaged, 1);
+  loadNativeModel(damaged.scene, damaged.views, rig.host, damaged.textures, "textured.fcy");
+  ASSERT_EQ(damaged.scene.MaterialCount, 3);
+  EXPECT_EQ(damaged.textures.texture(2).width, 0);
+  for (auto& entry : damaged.views.ViewShading) entry = {true, false, false, true};
+  EXPECT_NO_THROW(redraw(damaged));
 }
 
 }  // namespace
