@@ -173,6 +173,8 @@ void TMainview::buildEditMenu(QMenu* edit) {
   addCommand(edit, "copyselecteditemsroundturningpoint1",
              "&Copy selected items around center position",
              [this] { copyselecteditemsroundturningpoint1Click(); });
+  edit->addSeparator();
+  buildMaterialMenu(edit);
 }
 
 }  // namespace facetry

@@ -40,6 +40,9 @@ class TForm16;
 class TForm17;
 class Tabout;
 class Tmodel;
+class TForm9;
+class Tformjpg;
+class Tresmovetext;
 class Toolbox;
 class ViewPanel;
 enum class ShadingChoice;
@@ -63,6 +66,9 @@ struct SecondaryWindows {
   Tnurbresolutie* nurb_resolution = nullptr;
   TForm16* poly_creator = nullptr;
   std::vector<QWidget*> in_order;  // all 21 of them
+  Tformjpg* material = nullptr;    // "Choose material"
+  Tresmovetext* resize_move = nullptr;
+  TForm9* materials_used = nullptr;
 };
 
 class TMainview : public QMainWindow {
@@ -181,6 +187,16 @@ class TMainview : public QMainWindow {
   void Settings1Click();
   // Special.
   void Polyeditor1Click();
+  // The "Material" menu.
+  void Material1Click();
+  void Larger1Click();
+  void Smaller1Click();
+  void left1Click();
+  void Right1Click();
+  void Up1Click();
+  void Down1Click();
+  void Resizeandmove1Click();
+  void Materialsused1Click();
 
   // The view handlers: shading radio buttons, scroll bars, "Poly-lines", mouse moves.
   void shadingClick(int view, ShadingChoice choice);
@@ -236,6 +252,7 @@ class TMainview : public QMainWindow {
   void buildEditMenu(QMenu* edit);
   // The object and modeler file entries of the "&File" menu, and "Special" -> "Modeling".
   void buildObjectFileMenus(QMenu* file);
+  void buildMaterialMenu(QMenu* edit);
   void buildViews();
   void buildToolbox();
   void connectTools();

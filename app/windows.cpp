@@ -9,6 +9,7 @@
 #include "main_window.h"
 #include "model_window.h"
 #include "poly_creator_window.h"
+#include "material_windows.h"
 #include "selection_dialogs.h"
 #include "settings_dialog.h"
 #include "small_dialogs.h"
@@ -43,13 +44,14 @@ std::unique_ptr<TMainview> createWindows() {
   w.copy_around = static_cast<TForm4*>(add(new TForm4(m)));
   placeholder("TForm5", "Form5");
   w.reading = static_cast<TForm6*>(add(new TForm6(m)));
-  placeholder("Tformjpg", "Choose material");
+  w.material =
+      static_cast<Tformjpg*>(add(new Tformjpg(m, [m]() -> QPrinter& { return m->printer(); })));
   w.model = static_cast<Tmodel*>(add(new Tmodel(m->workspace(), m->host(), m)));
-  placeholder("Tresmovetext", "Resize and move");
+  w.resize_move = static_cast<Tresmovetext*>(add(new Tresmovetext(m)));
   w.settings =
       static_cast<TForm7*>(add(new TForm7(m->workspace(), m->host(), m->startDirectory(), m)));
   w.zoom = static_cast<TForm8*>(add(new TForm8(m)));
-  placeholder("TForm9", "Materials");
+  w.materials_used = static_cast<TForm9*>(add(new TForm9(m)));
   w.landscape = static_cast<TForm11*>(add(new TForm11(m)));
   w.select_by_name = static_cast<TForm12*>(add(new TForm12(m)));
   w.change_names = static_cast<TForm13*>(add(new TForm13(m)));

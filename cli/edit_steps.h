@@ -30,6 +30,7 @@ void addSelectionEditSteps(EditSteps& steps);  // --select and the menu transfor
 void addObjectFileEditSteps(EditSteps& steps);
 void addPunchEditSteps(EditSteps& steps);      // --punch and --glue-selected
 void addArrayEditSteps(EditSteps& steps);      // --copy-around
+void addMaterialEditSteps(EditSteps& steps);   // --material and --texture
 
 // Every edit step, made once.
 const EditSteps& editSteps();

@@ -12,6 +12,7 @@ const EditSteps& editSteps() {
     addObjectFileEditSteps(s);
     addPunchEditSteps(s);
     addArrayEditSteps(s);
+    addMaterialEditSteps(s);
     return s;
   }();
   return steps;

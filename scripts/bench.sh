@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/ensure_packages.sh
-ensure_packages build
+ensure_packages build bench
 cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DFACETRY_TESTS=OFF >/dev/null
 cmake --build build-release -j "$(nproc)" >/dev/null
 workdir=$(mktemp -d)

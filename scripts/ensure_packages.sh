@@ -2,7 +2,8 @@
 # any of them is missing (through sudo when not root). Needs only bash and apt-get.
 
 facetry_packages_build=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev
-                        libbenchmark-dev libjpeg62-turbo-dev qt6-base-dev ccache)
+                        libbenchmark-dev libjpeg62-turbo-dev qt6-base-dev ccache
+                        libgif-dev)
 # The window program on a desktop: a font for its captions.
 facetry_packages_desktop=(fonts-dejavu-core)
 # scripts/screenshot.sh: a virtual screen, input simulation and picture capture.
@@ -13,6 +14,8 @@ facetry_packages_format=(clang-format git)
 # ./test.sh: the programs the exported files are checked in (tovrmlx3d comes with
 # view3dscene; povray-includes holds the include files the POV-Ray scenes name).
 facetry_packages_readers=(view3dscene povray povray-includes)
+# scripts/bench.sh: djpeg, the yardstick of the texture decoding figures.
+facetry_packages_bench=(libjpeg-turbo-progs)
 
 ensure_packages() {
   local missing=() group pkg list

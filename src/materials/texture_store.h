@@ -1,6 +1,7 @@
 // materials/texture_store.h: the texture pictures of the material list, one per entry
-// 1..100. A picture is kept as up to 817 rows of 816 pixels (blue, green, red) together
-// with the width and height it was loaded with; texels are looked up by those sizes.
+// 1..100. A picture is kept as up to 817 rows of up to 816 pixels (blue, green, red)
+// together with the width and height it was loaded with; texels are looked up by those
+// sizes. A loaded picture keeps rows of its own width, so its texels lie close together.
 #pragma once
 #include <array>
 #include <cstdint>
@@ -17,7 +18,10 @@ constexpr int kTextureRows = 817;
 struct Texture {
   int width = 0;                  // the picture's width in pixels (texel columns wrap at it)
   int height = 0;                 // the picture's height in pixels (texel rows wrap at it)
-  std::vector<std::uint8_t> bgr;  // rows of kTextureColumns pixels, at most kTextureRows
+  int columns = kTextureColumns;  // pixels stored per row (a loaded picture: its width)
+  std::vector<std::uint8_t> bgr;  // rows of `columns` pixels, at most kTextureRows
+
+  int rows() const { return columns > 0 ? static_cast<int>(bgr.size() / (columns * 3u)) : 0; }
 
   // Texel at (column, row); throws RangeError outside the stored rows and columns.
   Rgb texel(int column, int row) const;
@@ -26,10 +30,18 @@ struct Texture {
 class TextureStore {
  public:
   // Loads the picture of material entry `entry` (1..100) from `file`, replacing what the
-  // entry held. Pictures are decoded when the material subsystem exists; until then the
-  // store only counts the requests.
-  void load(int entry, const std::string& file);
+  // entry held: its top-left part of at most 399 x 399 pixels, whose size becomes the
+  // texture's width and height. A file that cannot be read or decoded leaves the entry an
+  // empty texture (0 x 0) and returns what is wrong with it; otherwise returns "".
+  // Throws RangeError for an entry outside 1..100.
+  std::string load(int entry, const std::string& file);
   int loadsRequested() const { return loads_requested_; }
+
+  // Removal of material `entry` from a list of `count` - 1 entries: the textures of entries
+  // entry + 1 .. count - 1 move down one place; entry count - 1 becomes empty.
+  void remove(int entry, int count);
+  // Empties entry `entry`.
+  void clear(int entry);
 
   // Puts a decoded picture into entry `entry` (1..100); rows and columns beyond the store's
   // limits are cut. Throws RangeError for an entry outside 1..100.

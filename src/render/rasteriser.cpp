@@ -70,6 +70,20 @@ inline std::uint32_t divideWhole(std::uint32_t n, std::uint32_t d) {
   return n / d;
 }
 
+// The reciprocal of d for remainderWhole, or 0 when d has none (1, or 1024 and above).
+inline std::uint64_t remainderReciprocal(std::uint32_t d) {
+  return d >= 2 && d < kReciprocalCount ? kReciprocals[d] : 0;
+}
+
+// n mod d with m = remainderReciprocal(d): the low 64 bits of n m are the fraction of n / d
+// scaled by 2^64, and that times d has the remainder as its high word, exactly for every
+// 32-bit n when d < 2^10 (Lemire, Kaser and Kurz, "Faster remainder by direct computation",
+// 2019). Texels wrap this way at the texture's width and height without a division.
+inline std::uint32_t remainderWhole(std::uint32_t n, std::uint32_t d, std::uint64_t m) {
+  if (m == 0) return n % d;
+  return static_cast<std::uint32_t>((WideProduct{m * n} * d) >> 64);
+}
+
 // Which quantities a face interpolates besides its column (slot 0): depth always, then the
 // Gouraud value or the three normal components, then the texture coordinates.
 template <ShadingMode Mode, bool Textured>
@@ -151,7 +165,8 @@ struct FaceInk {
   const std::uint8_t* shading;  // ShadeTable of the face's level, or null for level None
   int flat_angle;
   const Texture* texture;  // null for an untextured face
-  std::uint32_t texture_width, texture_height, texture_rows;
+  std::uint32_t texture_width, texture_height, texture_rows, texture_columns;
+  std::uint64_t width_reciprocal, height_reciprocal;  // for remainderWhole
   Point3 light;
   const VectorAngleLights* lights;
   int first_row, last_row;
@@ -246,13 +261,15 @@ template <ShadingMode Mode, bool Textured, bool Outline>
         }
       }
       if constexpr (Textured) {
-        const std::uint32_t column = (value[L::kU] >> 7) % ink.texture_width;
-        const std::uint32_t row = (value[L::kV] >> 7) % ink.texture_height;
-        if (column >= static_cast<std::uint32_t>(kTextureColumns) || row >= ink.texture_rows) {
+        const std::uint32_t column =
+            remainderWhole(value[L::kU] >> 7, ink.texture_width, ink.width_reciprocal);
+        const std::uint32_t row =
+            remainderWhole(value[L::kV] >> 7, ink.texture_height, ink.height_reciprocal);
+        if (column >= ink.texture_columns || row >= ink.texture_rows) {
           ink.texture->texel(static_cast<int>(column), static_cast<int>(row));  // throws
         }
         const std::uint8_t* texel =
-            ink.texture->bgr.data() + (std::size_t{row} * kTextureColumns + column) * 3;
+            ink.texture->bgr.data() + (std::size_t{row} * ink.texture_columns + column) * 3;
         if (ink.shading != nullptr) {
           const std::uint8_t* shade = ink.shading + std::size_t{256} * static_cast<unsigned>(t);
           pixel[0] = shade[texel[0]];
@@ -410,16 +427,20 @@ void rasteriseFace(Scene& scene, int face, int view, ShadingMode mode, bool bake
   ink.light = context.light.LightPosition;
   if (mode == ShadingMode::Phong) ink.lights = &VectorAngleLights::instance();
 
-  // A textured face is checked before anything is written.
+  // A textured face is checked before anything is written. A material whose picture could
+  // not be decoded has an empty texture: its faces are drawn in their own colour.
   if (f.material != 0) {
     const Texture& texture = context.textures.texture(f.material);  // throws outside 1..100
-    if (texture.width <= 0 || texture.height <= 0) {
-      throw RangeError("material " + std::to_string(f.material) + " has no texture picture");
-    }
-    ink.texture = &texture;
+    if (texture.width > 0 && texture.height > 0) ink.texture = &texture;
+  }
+  if (ink.texture != nullptr) {
+    const Texture& texture = *ink.texture;
     ink.texture_width = static_cast<std::uint32_t>(texture.width);
     ink.texture_height = static_cast<std::uint32_t>(texture.height);
-    ink.texture_rows = static_cast<std::uint32_t>(texture.bgr.size() / (kTextureColumns * 3));
+    ink.width_reciprocal = remainderReciprocal(ink.texture_width);
+    ink.height_reciprocal = remainderReciprocal(ink.texture_height);
+    ink.texture_columns = static_cast<std::uint32_t>(texture.columns);
+    ink.texture_rows = static_cast<std::uint32_t>(texture.rows());
   }
 
   int t = 90;

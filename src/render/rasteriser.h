@@ -31,8 +31,10 @@ inline constexpr int kSurveyRaster = 4;
 // depth keeps the pixel drawn first). In bake mode the face's shaded colour is written back
 // into the face (and, in flat mode, its light angle into byte 0 of its FaceShading).
 // Gouraud and Phong read the FaceShading records that computeVertexNormals filled.
-// Throws RangeError for a light angle outside 0..180, a material outside 1..100, a missing
-// texture or a texel outside the texture store, or a coordinate that does not fit an int32.
+// A face whose material has an empty texture (a picture that could not be decoded) is drawn
+// as an untextured face. Throws RangeError for a light angle outside 0..180, a material
+// outside 1..100, a texel outside the texture store, or a coordinate that does not fit an
+// int32.
 void rasteriseFace(Scene& scene, int face, int view, ShadingMode mode, bool bake,
                    const RasterContext& context, FrameBuffers& frame);
 

@@ -295,17 +295,20 @@ TEST(RasteriserBake, FlatBakeStoresTheShadedColourAndAngleOtherModesKeepTheColou
 
 TEST(RasteriserErrors, BadMaterialsTexelsAndAnglesThrowRangeError) {
   {
-    // A material outside 1..100, or one without a picture, fails before anything changes.
+    // A material outside 1..100 fails before anything changes; one without a picture (it
+    // could not be decoded) draws the face in its own colour.
     RasterRig rig;
     const int f = addFacingTriangle(rig, kPaint, 0);
     rig.face(f).material = 101;
     EXPECT_THROW(rig.draw(f, 1, ShadingMode::Flat, true), RangeError);
     rig.face(f).material = -1;
     EXPECT_THROW(rig.draw(f, 1, ShadingMode::Flat, true), RangeError);
-    rig.face(f).material = 2;
-    EXPECT_THROW(rig.draw(f, 1, ShadingMode::Flat, true), RangeError);
     EXPECT_EQ((Rgb{rig.face(f).red, rig.face(f).green, rig.face(f).blue}), kPaint);
     EXPECT_TRUE(rig.drawnPixels().empty());
+    rig.face(f).material = 2;
+    rig.face(f).ReflectionLevel = 4;
+    EXPECT_NO_THROW(rig.draw(f, 1, ShadingMode::Phong));
+    EXPECT_EQ(rig.pixel(102, 105), kPaint);
   }
   {
     // A light angle given from outside 0..180.

@@ -51,7 +51,7 @@ void referenceRasteriseFace(Scene& scene, int face_index, int view, ShadingMode 
   const Texture* texture = nullptr;
   if (face.material != 0) {
     texture = &context.textures.texture(face.material);
-    if (texture->width <= 0 || texture->height <= 0) throw RangeError("no texture picture");
+    if (texture->width <= 0 || texture->height <= 0) texture = nullptr;  // its own colour
   }
 
   // Steps 1 and 2: light angle and colour.

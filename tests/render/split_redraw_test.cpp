@@ -90,7 +90,7 @@ TEST(SplitRedraw, FailureLeavesWhatDrawingFaceByFaceLeaves) {
   addCrowd(ws, 5000, 99);
   ws.views.ThreeWindows = false;
   ws.views.SurveyVisible = false;
-  ws.scene.FaceTable[4000].material = 7;  // a material without a picture
+  ws.scene.FaceTable[4000].material = 101;  // a material outside the list
   EXPECT_THROW(redraw(ws), RangeError);
   const FrameBuffers expected = drawInOrder(ws, 1, ShadingMode::Flat);
   EXPECT_TRUE(pixels(ws.frame.ViewBitmap, kBitmapSize) == pixels(expected.ViewBitmap, kBitmapSize));
