@@ -30,6 +30,8 @@ struct ClickHooks {
   Step punchOrBooleanPick;
   Step arrayClick;      // the final click of the array and line array tools
   Step nurbArrayClick;  // the centre click of the free-curve arrays
+  // The punch tool's pick: punchOrBooleanPick hands it the clicks while punchOn is set.
+  Step punchPick;
 };
 
 struct Workspace {
@@ -50,6 +52,9 @@ struct Workspace {
   RedrawHooks hooks;                  // survey view and curves, set by their owners
   ClickHooks click_hooks;             // click steps of the modelling operations
   DxfReaderState dxf;                 // the DXF reader's layer colours between imports
+  // The Host of the program driving the workspace (set by the window and the command-line
+  // tool), for the click steps of the modelling tools; none means nothing is shown.
+  Host* host = nullptr;
 
   RedrawParts redrawParts() {
     return {scene, views, settings, tools, lighting, textures, frame, hooks};

@@ -120,6 +120,11 @@ struct ToolState {
   // Nearest corners found for the triangle's clicks while "D" is on.
   std::array<std::optional<FaceCorner>, 3> TriangleSnaps{};
   PreviewTrace preview;
+
+  // The two-object pick of the boolean tool: the object picked first (-1 while none) and
+  // the operation the second pick runs (1 Subtract, 2 Add, 3 Intersect, 4 Remove).
+  int PickedObject = -1;
+  int BooleanOperation = 1;
 };
 
 }  // namespace facetry
