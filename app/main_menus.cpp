@@ -117,6 +117,8 @@ void TMainview::buildMenus() {
   options->addSeparator();
   addCommand(options, "Settings1", "&Settings...", [this] { Settings1Click(); });
 
+  buildOperationMenus();
+
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("Help1"));
   addCommand(help, "Help2", "Help...", [this] {

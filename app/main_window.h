@@ -31,11 +31,14 @@ class TForm8;
 class TForm12;
 class TForm13;
 class TForm14;
+class TForm15;
 class TForm17;
 class Tabout;
 class Toolbox;
 class ViewPanel;
 enum class ShadingChoice;
+enum class BooleanOperation;
+enum class OperationPicture;
 
 // The windows created after the main window, in their order of creation.
 struct SecondaryWindows {
@@ -47,6 +50,7 @@ struct SecondaryWindows {
   TForm12* select_by_name = nullptr;
   TForm13* change_names = nullptr;
   TForm14* name_object = nullptr;
+  TForm15* progress = nullptr;
   TForm17* survey = nullptr;
   std::vector<QWidget*> in_order;  // all 21 of them
 };
@@ -157,6 +161,16 @@ class TMainview : public QMainWindow {
   void shadowClick(int level);      // Max2Click, Normal2Click, None1Click
   void Lamppositie1Click();
   void Settings1Click();
+  // Extend faces and Boolean: the patterns, the user cut tool and the boolean tools.
+  void Dosimple1Click();
+  void Donormal1Click();
+  void Docomplex1Click();
+  void Docomplex21Click();
+  void User1Click();
+  void Subtract1Click();
+  void Add1Click();
+  void Intersect1Click();
+  void Remove1Click();
 
   // The view handlers: shading radio buttons, scroll bars, "Poly-lines", mouse moves.
   void shadingClick(int view, ShadingChoice choice);
@@ -184,6 +198,10 @@ class TMainview : public QMainWindow {
                       std::function<void()> handler);
   void buildMenus();
   void buildEditMenu(QMenu* edit);
+  void buildOperationMenus();
+  // A boolean entry: the operation chosen, its tool toggled, the toolbox and the picture.
+  void chooseBoolean(BooleanOperation operation);
+  void showOperationPicture(OperationPicture picture);
   void buildViews();
   void buildToolbox();
   void connectTools();

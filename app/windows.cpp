@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "main_window.h"
+#include "progress_window.h"
 #include "selection_dialogs.h"
 #include "settings_dialog.h"
 #include "small_dialogs.h"
@@ -49,7 +50,7 @@ std::unique_ptr<TMainview> createWindows() {
   w.select_by_name = static_cast<TForm12*>(add(new TForm12(m)));
   w.change_names = static_cast<TForm13*>(add(new TForm13(m)));
   w.name_object = static_cast<TForm14*>(add(new TForm14(m)));
-  placeholder("TForm15", "Progress first object");
+  w.progress = static_cast<TForm15*>(add(new TForm15(m)));
   placeholder("TForm16", "Poly creator");
   w.survey = static_cast<TForm17*>(add(new TForm17(m->workspace(), m)));
   placeholder("Tnurbresolutie", "Nurb and nurb-connect resolution");
