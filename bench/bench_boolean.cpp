@@ -58,6 +58,7 @@ BENCHMARK(BM_Boolean)
     ->Args({2000, 1, 1})
     ->Args({10000, 1, 0})
     ->Args({10000, 2, 0})
+    ->Args({10000, 1, 1})
     ->Unit(benchmark::kMillisecond)
     ->Iterations(3);
 

@@ -71,10 +71,9 @@ int numberAfterDeletion(const Scene& scene, int k) {
   return k - gone;
 }
 
-void refuse(Host& host, long long needed) {
-  host.message("The boolean operation needs " + std::to_string(needed) +
-                   " faces; the scene holds at most " + std::to_string(kMaxFaces) +
-                   ". Nothing was changed.",
+void refuse(Host& host, const std::string& needed) {
+  host.message("The boolean operation needs " + needed + " faces; the scene holds at most " +
+                   std::to_string(kMaxFaces) + ". Nothing was changed.",
                "Error", MessageIcon::Error, MessageButtons::Ok);
 }
 
@@ -128,7 +127,7 @@ bool booleanOperation(Scene& scene, Host& host, int first, int second, BooleanOp
       if (round == kCutRepeats) break;
     }
   } catch (const CutOutOfRoom&) {
-    refuse(host, kMaxFaces + 1);
+    refuse(host, "more than " + std::to_string(kMaxFaces));
     return true;
   }
 
@@ -169,7 +168,7 @@ bool booleanOperation(Scene& scene, Host& host, int first, int second, BooleanOp
   const long long peak =
       after_cut - open_faces - (static_cast<long long>(total) - survivors) + survivors;
   if (peak > kMaxFaces) {
-    refuse(host, peak);
+    refuse(host, std::to_string(peak));
     return true;
   }
 

@@ -169,6 +169,33 @@ TEST(Boolean, RemoveDeletesTheSecondWholeAndLeavesTheFirstOpen) {
   }
 }
 
+TEST(Boolean, AResultPastTheFaceLimitIsRefusedWithTheFacesUnchanged) {
+  TempDir dir;
+  Scene scene;
+  ScriptedHost host;
+  scene.ask = true;
+  for (int i = 0; i < 99960; ++i) {
+    addFace(scene, host, testing::corner(500, 500, 0), testing::corner(501, 500, 0),
+            testing::corner(500, 501, 0));
+  }
+  closeObject(scene, host, false, true);
+  addBoxObject(scene, host, 0, 0, 0, 20, "A");
+  addBoxObject(scene, host, 10, -5, 5, 30, "B");
+  const std::vector<Face> before(scene.FaceTable.begin(),
+                                 scene.FaceTable.begin() + scene.FaceCount);
+  EXPECT_TRUE(booleanOperation(scene, host, 1, 2, BooleanOperation::Add));
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].title, "Error");
+  ASSERT_EQ(scene.FaceCount, static_cast<int>(before.size()));
+  EXPECT_EQ(scene.ObjectCount, 3);
+  for (std::size_t i = 0; i < before.size(); ++i) {
+    for (int j = 0; j < 3; ++j) {
+      ASSERT_EQ(scene.FaceTable[i].corners[j].x, before[i].corners[j].x);
+      ASSERT_EQ(scene.FaceTable[i].corners[j].z, before[i].corners[j].z);
+    }
+  }
+}
+
 TEST(Boolean, ProgressWindowShowsItsThreeStagesAndCloses) {
   struct Recorder : ScriptedHost {
     std::vector<std::string> stages;
