@@ -203,6 +203,7 @@ bool chooseBooleanTool(ToolState& tools, Scene& scene, BooleanOperation operatio
   const bool on = !(tools.flags.booleanPickOn && tools.BooleanOperation == code);
   tools.flags = {};
   tools.flags.booleanPickOn = on;
+  if (on) tools.ToolMode = ModeNone;  // the clicks are the pick's alone
   tools.BooleanOperation = code;
   tools.ClickStage = 0;
   tools.FirstClick = {};

@@ -28,8 +28,8 @@ bool booleanOperation(Scene& scene, Host& host, int first, int second, BooleanOp
                       const BooleanOptions& options = {});
 
 // The menu entries: the operation chosen and the boolean tool toggled (chosen again, it goes
-// off); every other tool flag off, the pick and the click stores cleared, every object's
-// bounds recomputed. Returns whether the tool is now on.
+// off); every other tool flag off (and ToolMode 0 when it comes on), the pick and the
+// click stores cleared, every object's bounds recomputed. Returns whether the tool is now on.
 bool chooseBooleanTool(ToolState& tools, Scene& scene, BooleanOperation operation);
 
 // The object a click of the two-object tools takes at (a, b) of `view`: the one whose first

@@ -153,6 +153,7 @@ bool userCut(Scene& scene, Host& host, double sx, double sy, double ex, double e
 
 void chooseUserExtend(ToolState& tools, Scene& scene) {
   allesfout(tools, scene);
+  tools.ToolMode = ModeNone;  // the clicks are the cut's alone
   tools.flags.userExtendOn = true;
   tools.FirstClick = {};
   tools.SecondClick = {};

@@ -35,8 +35,8 @@ std::optional<std::array<std::int64_t, 3>> edgeMeetsCut(
 // 99 999 faces nothing changes and the host says why. Returns true when it ran.
 bool userCut(Scene& scene, Host& host, double sx, double sy, double ex, double ey);
 
-// "User" in the menu: every other tool cancelled, the user extension on, both click stores
-// cleared.
+// "User" in the menu: every other tool cancelled (ToolMode 0), the user extension on, both
+// click stores cleared.
 void chooseUserExtend(ToolState& tools, Scene& scene);
 
 // A click of the user extension: the first stores the start point (a first coordinate of
