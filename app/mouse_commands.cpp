@@ -43,8 +43,15 @@ void TMainview::ImageMouseUp(int view, int, int, Qt::MouseButton) {
 }
 
 void TMainview::ImageClick(int view) {
+  const ToolFlags& f = ws_.tools.flags;
+  const bool picking = f.punchOn || f.booleanPickOn;
   clickInView(ws_, host_, view);
-  showViews();
+  // A finished two-object pick switched its tool off: the toolbox follows.
+  if (picking && !(f.punchOn || f.booleanPickOn)) {
+    showButs();
+  } else {
+    showViews();
+  }
 }
 
 void TMainview::FormKeyDown(int key) {
