@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/ensure_packages.sh
-ensure_packages build
+ensure_packages build readers
 
 build_dir=build
 cmake_args=()

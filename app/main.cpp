@@ -30,6 +30,7 @@ class FacetryApplication : public QApplication {
 int main(int argc, char** argv) {
   FacetryApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("facetry"));
+  QApplication::setApplicationDisplayName(QStringLiteral("Facetry : the quick modeler"));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/facetry.png")));
   const auto windows = facetry::createWindows();
   // "facetry MODEL.fcy" opens a model, as the desktop does when a model file is opened.

@@ -26,6 +26,7 @@ void TMainview::buildMenus() {
   addCommand(file, "Load1", "&Load...", [this] { Load1Click(); })->setShortcut(QKeySequence::Open);
   addCommand(file, "Save1", "&Save...", [this] { Save1Click(); })->setShortcut(QKeySequence::Save);
   addCommand(file, "Importfcy1", "Import &Facetry-file...", [this] { Importfcy1Click(); });
+  buildObjectFileMenus(file);
   file->addSeparator();
   addCommand(file, "Print1", "&Print", [this] { Print1Click(); })->setShortcut(QKeySequence::Print);
   addCommand(file, "Printersetup1", "Print &setup...", [this] { Printersetup1Click(); });

@@ -10,13 +10,13 @@
 #include <chrono>
 
 #include "colour_grid.h"
-#include "ops/modelling_tools.h"
 #include "command_guard.h"
 #include "edit/previews.h"
 #include "files/configuration.h"
 #include "files/shell_commands.h"
 #include "help_window.h"
 #include "number_edit.h"
+#include "ops/modelling_tools.h"
 #include "small_dialogs.h"
 #include "survey_window.h"
 #include "toolbox.h"
@@ -164,7 +164,7 @@ void TMainview::firstActivation() {
   if (!start_model_.isEmpty()) {
     const std::string path =
         QDir(QString::fromStdString(start_directory_)).absoluteFilePath(start_model_).toStdString();
-    command([this, path] { loadModel(path); });
+    command([this, path] { loadFile(*formatNamed("fcy"), path); });
   }
 }
 
@@ -195,6 +195,11 @@ void TMainview::closeEvent(QCloseEvent* event) {
   if (!destroyed_) {
     destroyed_ = true;
     command([this] { FormDestroy(); });
+    // Cancel (or Escape) on the question keeps the program open.
+    if (!destroyed_) {
+      event->ignore();
+      return;
+    }
   }
   if (help_) help_->close();
   if (windows_.survey) windows_.survey->hide();
@@ -202,8 +207,7 @@ void TMainview::closeEvent(QCloseEvent* event) {
 }
 
 void TMainview::FormDestroy() {
-  // The question has no Cancel here: the program ends whatever the answer.
-  shutdownScene(ws_.scene, host_, [this] { Save1Click(); });
+  if (!shutdownScene(ws_.scene, host_, [this] { Save1Click(); })) destroyed_ = false;
 }
 
 bool TMainview::eventFilter(QObject* watched, QEvent* event) {

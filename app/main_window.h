@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "exchange/dxf_reader.h"
+#include "exchange/format_table.h"
 #include "qt_host.h"
 #include "workspace.h"
 
@@ -34,6 +34,7 @@ class TForm14;
 class TForm15;
 class TForm17;
 class Tabout;
+class Tmodel;
 class Toolbox;
 class ViewPanel;
 enum class ShadingChoice;
@@ -52,6 +53,7 @@ struct SecondaryWindows {
   TForm14* name_object = nullptr;
   TForm15* progress = nullptr;
   TForm17* survey = nullptr;
+  Tmodel* model = nullptr;
   std::vector<QWidget*> in_order;  // all 21 of them
 };
 
@@ -99,6 +101,12 @@ class TMainview : public QMainWindow {
   void Exit1Click();
   void Help2Click();
   void About1Click();
+  // Object and modeler files, and the Modeling window.
+  void Saveselectionasobject1Click();
+  void Importobject1Click();
+  void Exportselectedfaces1Click();
+  void Import1Click();
+  void Modelling1Click();
   // Edit commands.
   void Undo1Click();
   void Delete1Click();
@@ -202,6 +210,8 @@ class TMainview : public QMainWindow {
   // A boolean entry: the operation chosen, its tool toggled, the toolbox and the picture.
   void chooseBoolean(BooleanOperation operation);
   void showOperationPicture(OperationPicture picture);
+  // The object and modeler file entries of the "&File" menu, and "Special" -> "Modeling".
+  void buildObjectFileMenus(QMenu* file);
   void buildViews();
   void buildToolbox();
   void connectTools();
@@ -216,11 +226,6 @@ class TMainview : public QMainWindow {
   // Redraws when a command says the scene or the selection changed.
   void redrawIf(bool changed);
   void recolour(const QColor& colour);
-  // "&Save..." with "Bitmap" (the front view as shown) or "Jpeg" (ViewBitmap as the last
-  // drawing left it): the visible rectangle of the front view.
-  static constexpr int kBitmapFilter = 6;
-  static constexpr int kJpegFilter = 7;
-  void savePicture(int filter_index, const std::string& path);
 
   void firstActivation();
   void setCaption();
@@ -230,9 +235,8 @@ class TMainview : public QMainWindow {
   void dosizen();
   void aanzCl();
   void FormDestroy();
-  void loadModel(const std::string& path);
-  // "&Load..." with the DXF or 3DS filter: the importer adds to the scene.
-  void importExchangeFile(int format, const std::string& path);
+  // "&Load..." once its dialog is closed (and the model named on the command line).
+  void loadFile(const FileFormat& format, const std::string& path);
 
   Workspace ws_;
   QtHost host_;
@@ -250,7 +254,6 @@ class TMainview : public QMainWindow {
   bool redraw_pending_ = false;
   std::array<int, 2> remembered_front_scroll_{};
   QString dialog_directory_;
-  DxfReaderState dxf_state_;  // what the DXF reader carries from one file to the next
   QString start_model_;
 };
 

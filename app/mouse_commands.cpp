@@ -13,8 +13,8 @@ namespace facetry {
 
 void TMainview::ImageMouseMove(int view, int x, int y) {
   // The cross and the preview follow the snapped position; the read-outs show it.
-  moveInView(ws_, host_, view, x, y);
-  const Readouts r = readouts(ws_, view, snapToGrid(x, ws_.settings.GridStep),
+  moveInView(ws_, host_, viewNumbered(view), x, y);
+  const Readouts r = readouts(ws_, viewNumbered(view), snapToGrid(x, ws_.settings.GridStep),
                               snapToGrid(y, ws_.settings.GridStep));
   toolbox_->showReadout(QString::fromStdString(r.label7), QString::fromStdString(r.label8),
                         QString::fromStdString(r.xlab), QString::fromStdString(r.ylab),
@@ -28,24 +28,25 @@ void TMainview::ImageMouseDown(int view, int x, int y, Qt::MouseButton button) {
   // this view) moves the mouse there first.
   const auto& mouse = ws_.views.MousePosition[static_cast<std::size_t>(view - 1)];
   const int grid = ws_.settings.GridStep;
-  if (ws_.tools.ActiveView != view || mouse[0] != static_cast<float>(snapToGrid(x, grid)) ||
+  if (ws_.tools.ActiveView != viewNumbered(view) ||
+      mouse[0] != static_cast<float>(snapToGrid(x, grid)) ||
       mouse[1] != static_cast<float>(snapToGrid(y, grid))) {
     ImageMouseMove(view, x, y);
   }
-  pressInView(ws_, host_, view, x, y,
+  pressInView(ws_, host_, viewNumbered(view), x, y,
               button == Qt::LeftButton ? MouseButton::Left : MouseButton::Right);
   showViews();
 }
 
 void TMainview::ImageMouseUp(int view, int, int, Qt::MouseButton) {
-  releaseInView(ws_, host_, view);
+  releaseInView(ws_, host_, viewNumbered(view));
   showViews();
 }
 
 void TMainview::ImageClick(int view) {
   const ToolFlags& f = ws_.tools.flags;
   const bool picking = f.punchOn || f.booleanPickOn;
-  clickInView(ws_, host_, view);
+  clickInView(ws_, host_, viewNumbered(view));
   // A finished two-object pick switched its tool off: the toolbox follows.
   if (picking && !(f.punchOn || f.booleanPickOn)) {
     showButs();

@@ -13,26 +13,6 @@
 
 namespace facetry {
 
-void TMainview::savePicture(int filter_index, const std::string& path) {
-  const ViewPanel* front = viewPanel(1);
-  const int left = ws_.views.ScrollX[0], top = ws_.views.ScrollY[0];
-  if (filter_index == kBitmapFilter) {
-    // The front view as shown, drawn without the survey, which would otherwise take the
-    // shared bitmap last.
-    ws_.survey.suppressed = true;
-    try {
-      redraw();
-    } catch (...) {
-      ws_.survey.suppressed = false;
-      throw;
-    }
-    ws_.survey.suppressed = false;
-    saveViewBitmap(ws_.frame.images[0], left, top, front->width(), front->height(), path);
-  } else {
-    saveViewJpeg(ws_.frame, left, top, front->width(), front->height(), path);
-  }
-}
-
 void TMainview::Print1Click() {
   QPrintDialog dialog(&printer(), this);
   dialog.setObjectName(QStringLiteral("PrintDialog1"));

@@ -54,20 +54,15 @@ void ViewImage::paintEvent(QPaintEvent* event) {
 }
 
 void ViewImage::mouseMoveEvent(QMouseEvent* event) {
+  // A press and release on the image is a click however far the mouse went between them;
+  // the tools that drag read the moves themselves.
   const QPoint p = event->position().toPoint();
-  if (left_pressed_ &&
-      (p - press_position_).manhattanLength() >= QApplication::startDragDistance()) {
-    left_pressed_ = false;  // a drag, not a click
-  }
   emit mouseMoved(p.x(), p.y());
 }
 
 void ViewImage::mousePressEvent(QMouseEvent* event) {
   const QPoint p = event->position().toPoint();
-  if (event->button() == Qt::LeftButton) {
-    press_position_ = p;
-    left_pressed_ = true;
-  }
+  if (event->button() == Qt::LeftButton) left_pressed_ = true;
   emit mousePressed(p.x(), p.y(), event->button());
 }
 

@@ -40,7 +40,6 @@ class ViewImage : public QWidget {
 
  private:
   Canvas& canvas_;
-  QPoint press_position_;
   bool left_pressed_ = false;  // a left press whose release may still be a click
 };
 

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "main_window.h"
+#include "model_window.h"
 #include "progress_window.h"
 #include "selection_dialogs.h"
 #include "settings_dialog.h"
@@ -40,7 +41,7 @@ std::unique_ptr<TMainview> createWindows() {
   placeholder("TForm5", "Form5");
   w.reading = static_cast<TForm6*>(add(new TForm6(m)));
   placeholder("Tformjpg", "Choose material");
-  placeholder("Tmodel", "Modeling");
+  w.model = static_cast<Tmodel*>(add(new Tmodel(m->workspace(), m->host(), m)));
   placeholder("Tresmovetext", "Resize and move");
   w.settings =
       static_cast<TForm7*>(add(new TForm7(m->workspace(), m->host(), m->startDirectory(), m)));

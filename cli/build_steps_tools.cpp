@@ -14,19 +14,19 @@
 namespace facetry {
 
 void clickAt(BuildContext& context, int x, int y) {
-  moveInView(context.ws, context.host, viewIndex(context.view) + 1, x, y);
-  clickInView(context.ws, context.host, viewIndex(context.view) + 1);
+  moveInView(context.ws, context.host, context.view, x, y);
+  clickInView(context.ws, context.host, context.view);
 }
 
 void rightClick(BuildContext& context) {
   const auto& mouse =
       context.ws.views.MousePosition[static_cast<std::size_t>(viewIndex(context.view))];
-  pressInView(context.ws, context.host, viewIndex(context.view) + 1, static_cast<int>(mouse[0]),
+  pressInView(context.ws, context.host, context.view, static_cast<int>(mouse[0]),
               static_cast<int>(mouse[1]), MouseButton::Right);
 }
 
 void dragBetween(BuildContext& context, std::pair<int, int> from, std::pair<int, int> to) {
-  const int view = viewIndex(context.view) + 1;
+  const View view = context.view;
   moveInView(context.ws, context.host, view, from.first, from.second);
   pressInView(context.ws, context.host, view, from.first, from.second, MouseButton::Left);
   moveInView(context.ws, context.host, view, to.first, to.second);

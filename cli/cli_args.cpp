@@ -64,9 +64,11 @@ void loadOrFail(Workspace& ws, const std::string& path) {
   std::ostringstream messages;  // the reader's message box becomes the error text
   SilentHost host(messages);
   ws.ModelName = loadNativeModel(ws.scene, ws.views, host, ws.textures, path);
-  if (ws.ModelName.empty()) {
-    std::string reason = messages.str();
-    while (!reason.empty() && reason.back() == '\n') reason.pop_back();
+  // A file that is no model file, or one that ends early, fails the command with what the
+  // reader said.
+  std::string reason = messages.str();
+  while (!reason.empty() && reason.back() == '\n') reason.pop_back();
+  if (ws.ModelName.empty() || !reason.empty()) {
     throw FormatError(path + ": " + (reason.empty() ? "not a model file" : reason));
   }
 }

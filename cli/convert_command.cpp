@@ -5,9 +5,9 @@
 
 #include "cli_args.h"
 #include "exchange/format_table.h"
+#include "ops/modelling_tools.h"
 #include "scene/errors.h"
 #include "scene/scratch_files.h"
-#include "ops/modelling_tools.h"
 #include "silent_host.h"
 #include "workspace.h"
 
@@ -15,13 +15,15 @@ namespace facetry {
 
 namespace {
 
-// Removes the scratch files a DXF import writes, as the window program does at shutdown.
+// Removes the scratch files a DXF or modeler import writes, as the window program does at
+// shutdown and the modeler import leaves for the next one.
 class DxfScratchCleanup {
  public:
   ~DxfScratchCleanup() {
     std::error_code ignored;
     std::filesystem::remove(kHeaderFile, ignored);
     std::filesystem::remove(kPolyfaceFile, ignored);
+    std::filesystem::remove(kModelerFile, ignored);
   }
 };
 
@@ -74,7 +76,11 @@ int convertCommand(const std::vector<std::string>& args, std::ostream& out, std:
   SilentHost host(err);
   {
     DxfScratchCleanup cleanup;
-    input_format->read(ws, host, files[0]);
+    if (input_format->replaces_scene) {
+      loadOrFail(ws, files[0]);  // a file that is no model file fails the command
+    } else {
+      input_format->read(ws, host, files[0]);
+    }
   }
   // Object bounds and centres come from a redraw, as in the window after reading.
   redraw(ws);

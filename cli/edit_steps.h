@@ -26,6 +26,8 @@ using EditSteps = std::vector<EditStep>;
 // The families of edit steps, one file each.
 void addSelectionEditSteps(EditSteps& steps);  // --select and the menu transforms
 void addExtendEditSteps(EditSteps& steps);     // --extend, --cut and --boolean
+// The object and modeler file commands.
+void addObjectFileEditSteps(EditSteps& steps);
 
 // Every edit step, made once.
 const EditSteps& editSteps();
@@ -46,6 +48,7 @@ struct BuildStep {
 using BuildSteps = std::vector<BuildStep>;
 
 void addToolBuildSteps(BuildSteps& steps);  // construction tools, settings, select, transforms
+void addObjectFileBuildSteps(BuildSteps& steps);  // --import-object with its placing click
 
 const BuildSteps& buildSteps();
 

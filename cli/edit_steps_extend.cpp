@@ -20,9 +20,10 @@ void cutStep(Workspace& ws, Host& host, StepArgs& args) {
   const auto to = args.nextPair("--cut");
   chooseUserExtend(ws.tools, ws.scene);
   const float depth = ws.views.CentrePoint.z;
-  userExtendClick(ws, host, 1, static_cast<float>(from.first), static_cast<float>(from.second),
-                  depth);
-  userExtendClick(ws, host, 1, static_cast<float>(to.first), static_cast<float>(to.second), depth);
+  userExtendClick(ws, host, View::Front, static_cast<float>(from.first),
+                  static_cast<float>(from.second), depth);
+  userExtendClick(ws, host, View::Front, static_cast<float>(to.first),
+                  static_cast<float>(to.second), depth);
   ws.tools.flags.userExtendOn = false;
 }
 

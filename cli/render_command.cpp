@@ -12,6 +12,10 @@
 namespace facetry {
 
 namespace {
+constexpr int kSurveyViewNumber = 4;  // --view survey, after front, top and side
+}  // namespace
+
+namespace {
 
 bool endsWith(const std::string& text, const char* ending) {
   const std::string e(ending);
@@ -66,15 +70,16 @@ int renderCommand(const std::vector<std::string>& args, std::ostream& out) {
     throw UsageError("render writes .bmp or .jpg pictures; give -o OUT.bmp or -o OUT.jpg");
   }
   ViewShadingEntry& entry = ws.views.ViewShading[static_cast<std::size_t>(view - 1)];
-  if (view == kSurveyView) {
+  if (view == kSurveyViewNumber) {
     if (shading == 0) throw UsageError("the survey view is always shaded");
     entry = {false, shading == 1, shading == 2, shading == 3};
   } else {
     entry = {shading > 0, shading == 1, shading == 2, shading == 3};
   }
   redraw(ws);
-  const Canvas& picture =
-      view == kSurveyView ? ws.survey.Image4 : ws.frame.images[static_cast<std::size_t>(view - 1)];
+  const Canvas& picture = view == kSurveyViewNumber
+                              ? ws.survey.Image4
+                              : ws.frame.images[static_cast<std::size_t>(view - 1)];
   if (jpeg) {
     writeJpeg(picture, output);
   } else {

@@ -9,6 +9,7 @@ const EditSteps& editSteps() {
   static const EditSteps steps = [] {
     EditSteps s;
     addSelectionEditSteps(s);
+    addObjectFileEditSteps(s);
     addExtendEditSteps(s);
     return s;
   }();
@@ -19,6 +20,7 @@ const BuildSteps& buildSteps() {
   static const BuildSteps steps = [] {
     BuildSteps s;
     addToolBuildSteps(s);
+    addObjectFileBuildSteps(s);
     return s;
   }();
   return steps;

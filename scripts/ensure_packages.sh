@@ -8,6 +8,11 @@ facetry_packages_desktop=(fonts-dejavu-core)
 # scripts/screenshot.sh: a virtual screen, input simulation and picture capture.
 facetry_packages_screenshot=(xvfb xauth xdotool imagemagick fonts-dejavu-core)
 facetry_packages_fuzz=(clang libclang-rt-14-dev)
+# .ci/run's formatting check.
+facetry_packages_format=(clang-format git)
+# ./test.sh: the programs the exported files are checked in (tovrmlx3d comes with
+# view3dscene; povray-includes holds the include files the POV-Ray scenes name).
+facetry_packages_readers=(view3dscene povray povray-includes)
 
 ensure_packages() {
   local missing=() group pkg list

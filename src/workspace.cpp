@@ -18,7 +18,7 @@ void startWorkspace(Workspace& ws, unsigned seed) {
     SurveyParts parts = ws.surveyParts();
     surveyTeken(parts, ws.survey.suppressed, 0, ws.scene.FaceCount - 1);
   };
-  ws.hooks.survey_cross = [&ws](int view, float column, float row) {
+  ws.hooks.survey_cross = [&ws](View view, float column, float row) {
     if (!ws.views.SurveyVisible || !ws.views.CrossOn) return;
     SurveyParts parts = ws.surveyParts();
     kruisen(parts, true, view, column, row);

@@ -23,7 +23,7 @@ namespace facetry {
 // frame, and returns true when it changed the scene or the selection. Empty ones are
 // skipped.
 struct ClickHooks {
-  using Step = std::function<bool(int view, float a, float b, float c)>;
+  using Step = std::function<bool(View view, float a, float b, float c)>;
   Step nurbConnect;  // pick two free curves and connect them
   Step nurbDraw;     // the next control point of the curve being drawn
   Step userExtend;   // the user-defined extension's two clicks
@@ -49,9 +49,9 @@ struct Workspace {
   TextureStore textures;
   SurveyView survey;
   std::string ModelName = "noname";  // shown in the caption "Facetry : " + name
-  RedrawHooks hooks;                  // survey view and curves, set by their owners
-  ClickHooks click_hooks;             // click steps of the modelling operations
-  DxfReaderState dxf;                 // the DXF reader's layer colours between imports
+  RedrawHooks hooks;                 // survey view and curves, set by their owners
+  ClickHooks click_hooks;            // click steps of the modelling operations
+  DxfReaderState dxf;                // the DXF reader's layer colours between imports
   // The Host of the program driving the workspace (set by the window and the command-line
   // tool), for the click steps of the modelling tools; none means nothing is shown.
   Host* host = nullptr;

@@ -10,6 +10,7 @@
 
 #include "edit/view_mouse.h"
 #include "scene/geometry.h"
+#include "scene/view_axes.h"
 
 namespace facetry {
 
@@ -21,23 +22,17 @@ struct FramePoint {
 using Polyline = std::vector<FramePoint>;
 
 // The model point of a frame point of `view`, placed as the new faces of that view are.
-Point3 toModel(int view, const FramePoint& p, const Point3& c) {
-  const auto a = static_cast<float>(p.a), b = static_cast<float>(p.b);
-  switch (view) {
-    case kTopView:
-      return {a, static_cast<float>(c.y + p.depth_offset), b};
-    case kSideView:
-      return {static_cast<float>(c.x + p.depth_offset), b, a};
-    default:
-      return {a, b, static_cast<float>(c.z + p.depth_offset)};
-  }
+Point3 toModel(View view, const FramePoint& p, const Point3& c) {
+  Point3 model = fromView(view, static_cast<float>(p.a), static_cast<float>(p.b), c);
+  const int depth = viewAxes(view).depth;
+  setAxis(model, depth, static_cast<float>(axisOf(c, depth) + p.depth_offset));
+  return model;
 }
 
-std::pair<int, int> toPixel(int image_view, const Point3& p) {
-  Point3 q = p;
-  projectToView(image_view, q);
+std::pair<int, int> toPixel(View image_view, const Point3& p) {
+  const ViewPosition q = toView(image_view, p);
   const auto clamp = [](double v) { return static_cast<int>(std::clamp(v, -1.0e6, 1.0e6)); };
-  return {clamp(q.x), clamp(q.y)};
+  return {clamp(q.column), clamp(q.row)};
 }
 
 void rasterise(std::pair<int, int> from, std::pair<int, int> to,
@@ -144,6 +139,38 @@ std::vector<Polyline> shapeFor(const ToolState& t, double a, double b) {
   return shape;
 }
 
+// The copy tool's outline: the bounding rectangle of the selection and of each selected
+// object in `view`, displaced by the offset from the first click to the mouse at (a, b).
+std::vector<Polyline> copyOutline(const Scene& scene, View view, const ClickPoint& first, double a,
+                                  double b) {
+  std::vector<Polyline> shape;
+  const double da = a - first.a, db = b - first.b;
+  auto add = [&](const float(&min)[3], const float(&max)[3]) {
+    const ViewAxes axes = viewAxes(view);
+    shape.push_back(rectangle(min[axes.column] + da, min[axes.row] + db, max[axes.column] + da,
+                              max[axes.row] + db));
+  };
+  const ModelObject all = selectionBounds(scene, false);
+  if (all.min[0] > all.max[0]) return shape;  // nothing selected
+  add(all.min, all.max);
+  for (int k = 0; k < scene.ObjectCount; ++k) {
+    const ModelObject& o = scene.ObjectTable[static_cast<std::size_t>(k)];
+    if (o.selected) add(o.min, o.max);
+  }
+  return shape;
+}
+
+void plotShape(Workspace& ws, View view, View image_view, const std::vector<Polyline>& shape) {
+  const auto v = static_cast<std::size_t>(viewIndex(image_view));
+  std::vector<std::pair<int, int>>& pixels = ws.tools.preview.pixels[v];
+  for (const Polyline& line : shape) {
+    for (std::size_t k = 0; k + 1 < line.size(); ++k) {
+      rasterise(toPixel(image_view, toModel(view, line[k], ws.views.CentrePoint)),
+                toPixel(image_view, toModel(view, line[k + 1], ws.views.CentrePoint)), pixels);
+    }
+  }
+}
+
 }  // namespace
 
 void erasePreview(Workspace& ws) {
@@ -158,19 +185,18 @@ void erasePreview(Workspace& ws) {
   }
 }
 
-void drawPreview(Workspace& ws, int view, float column, float row) {
+void drawPreview(Workspace& ws, View view, float column, float row) {
   erasePreview(ws);
   const ToolState& t = ws.tools;
   if (t.flags.punchOn || t.flags.booleanPickOn || t.FirstClick.a == 0) return;
   const std::vector<Polyline> shape = shapeFor(t, column, row);
-  for (int image_view = 1; image_view <= 3; ++image_view) {
-    const auto v = static_cast<std::size_t>(image_view - 1);
+  for (View image_view : kViews) {
+    const auto v = static_cast<std::size_t>(viewIndex(image_view));
     std::vector<std::pair<int, int>>& pixels = ws.tools.preview.pixels[v];
-    for (const Polyline& line : shape) {
-      for (std::size_t k = 0; k + 1 < line.size(); ++k) {
-        rasterise(toPixel(image_view, toModel(view, line[k], ws.views.CentrePoint)),
-                  toPixel(image_view, toModel(view, line[k + 1], ws.views.CentrePoint)), pixels);
-      }
+    plotShape(ws, view, image_view, shape);
+    // The copy outline is drawn in the clicked view only.
+    if (t.flags.copyOn && image_view == view) {
+      plotShape(ws, view, image_view, copyOutline(ws.scene, view, t.FirstClick, column, row));
     }
     const Canvas& image = ws.frame.images[v];
     std::erase_if(pixels, [&](const std::pair<int, int>& p) {
@@ -189,8 +215,8 @@ void drawPreview(Workspace& ws, int view, float column, float row) {
 void redrawViews(Workspace& ws) {
   for (auto& pixels : ws.tools.preview.pixels) pixels.clear();  // the redraw replaces them
   redraw(ws);
-  const int view = ws.tools.ActiveView;
-  const auto& mouse = ws.views.MousePosition[static_cast<std::size_t>(view - 1)];
+  const View view = ws.tools.ActiveView;
+  const auto& mouse = ws.views.MousePosition[static_cast<std::size_t>(viewIndex(view))];
   drawPreview(ws, view, mouse[0], mouse[1]);
 }
 

@@ -11,7 +11,7 @@ namespace facetry {
 void erasePreview(Workspace& ws);
 // Draws the preview of the current tool state for the mouse at (column, row) of `view`.
 // Nothing is drawn unless a first click is pending.
-void drawPreview(Workspace& ws, int view, float column, float row);
+void drawPreview(Workspace& ws, View view, float column, float row);
 // The redraw the editing tools use: the views are drawn anew (which removes any preview)
 // and the preview of the active view is drawn again on top.
 void redrawViews(Workspace& ws);

@@ -98,22 +98,20 @@ void buildSphere(BuildContext& ctx, float step, float a1, float b1, float rx, fl
   close(ctx);
 }
 
-std::optional<FaceCorner> nearestCorner(const Scene& scene, const ViewState& views, int view,
+std::optional<FaceCorner> nearestCorner(const Scene& scene, const ViewState& views, View view,
                                         float a, float b) {
   const Point3 c = views.CentrePoint;
+  const ViewAxes axes = viewAxes(view);
   std::optional<FaceCorner> best;
   double best_distance = 1000000;
   for (int i = 0; i < scene.FaceCount; ++i) {
     for (const FaceCorner& p : scene.FaceTable[static_cast<std::size_t>(i)].corners) {
-      double dx = 0, dy = 0, dz = 0;
-      if (view == kTopView) {
-        dx = p.x - a, dy = 0.1 * (p.y - c.y), dz = p.z - b;
-      } else if (view == kSideView) {
-        dx = 0.1 * (p.x - c.x), dy = p.y - b, dz = p.z - a;
-      } else {
-        dx = p.x - a, dy = p.y - b, dz = 0.1 * (p.z - c.z);
-      }
-      const double d = std::sqrt(dx * dx + dy * dy + dz * dz);
+      // The difference along the view's depth axis counts one tenth.
+      double d3[3];
+      d3[axes.column] = axisOf(p, axes.column) - a;
+      d3[axes.row] = axisOf(p, axes.row) - b;
+      d3[axes.depth] = 0.1 * (axisOf(p, axes.depth) - axisOf(c, axes.depth));
+      const double d = std::sqrt(d3[0] * d3[0] + d3[1] * d3[1] + d3[2] * d3[2]);
       if (d < best_distance) {
         best_distance = d;
         best = p;

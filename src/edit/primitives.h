@@ -33,7 +33,7 @@ void driehoek(BuildContext& ctx, ClickPoint p1, ClickPoint p2, ClickPoint p3,
               const std::array<std::optional<FaceCorner>, 3>& snaps);
 // The corner nearest to the view position (a, b) in `view`, the difference along the view's
 // depth axis (from CentrePoint) weighted by one tenth; none in an empty scene.
-std::optional<FaceCorner> nearestCorner(const Scene& scene, const ViewState& views, int view,
+std::optional<FaceCorner> nearestCorner(const Scene& scene, const ViewState& views, View view,
                                         float a, float b);
 // Tube whose wall passes through the first click, axis vertical halfway to the second
 // click's column, one sector per `step` degrees up to 360 (a step that does not divide 360

@@ -12,33 +12,21 @@ namespace facetry {
 namespace {
 
 // The two view coordinates of a point: front (x, y), top (x, z), side (z, y).
-std::pair<float, float> viewCoordinates(int view, const FaceCorner& c) {
-  switch (view) {
-    case kTopView:
-      return {c.x, c.z};
-    case kSideView:
-      return {c.z, c.y};
-    default:
-      return {c.x, c.y};
-  }
+std::pair<float, float> viewCoordinates(View view, const FaceCorner& c) {
+  const ViewPosition p = toView(view, c);
+  return {p.column, p.row};
 }
 
 // Distance of a point from CentrePoint along the view's depth axis.
-double depthDistance(int view, float x, float y, float z, const Point3& centre) {
-  switch (view) {
-    case kTopView:
-      return std::fabs(static_cast<double>(y) - centre.y);
-    case kSideView:
-      return std::fabs(static_cast<double>(x) - centre.x);
-    default:
-      return std::fabs(static_cast<double>(z) - centre.z);
-  }
+double depthDistance(View view, float x, float y, float z, const Point3& centre) {
+  const int axis = viewAxes(view).depth;
+  return std::fabs(static_cast<double>(axisOf(Point3{x, y, z}, axis)) - axisOf(centre, axis));
 }
 
 // The first face in index order, among those the click at (a, b) hits, whose `depth` is
 // strictly smallest, starting from `best`; -1 when none comes below it.
 template <typename Depth>
-int nearestHitFace(const Scene& scene, int view, float a, float b, double best, Depth depth) {
+int nearestHitFace(const Scene& scene, View view, float a, float b, double best, Depth depth) {
   int winner = -1;
   for (int i = 0; i < scene.FaceCount; ++i) {
     const Face& f = scene.FaceTable[static_cast<std::size_t>(i)];
@@ -59,7 +47,7 @@ struct Rectangle {
         a1(std::max(a_first, a)),
         b0(std::min(b_first, b)),
         b1(std::max(b_first, b)) {}
-  bool holds(int view, const FaceCorner& c) const {
+  bool holds(View view, const FaceCorner& c) const {
     const auto [u, v] = viewCoordinates(view, c);
     return u >= a0 && u <= a1 && v >= b0 && v <= b1;
   }
@@ -70,7 +58,7 @@ void setFace(Face& f, std::uint8_t value) {
   for (FaceCorner& c : f.corners) c.selected = value;
 }
 
-void selectControlPoints(Scene& scene, int view, const Rectangle& r, std::uint8_t value) {
+void selectControlPoints(Scene& scene, View view, const Rectangle& r, std::uint8_t value) {
   for (int s = 0; s < scene.NurbCount && s < kSurfaceSlots; ++s) {
     NurbSurface& surface = scene.NurbTable[static_cast<std::size_t>(s)];
     for (int j = 0; j < std::min(surface.count, kMaxSurfacePoints); ++j) {
@@ -207,7 +195,7 @@ void colourSelected(Scene& scene, Rgb colour) {
   }
 }
 
-bool pickObject(Scene& scene, const ViewState& views, int view, float a, float b,
+bool pickObject(Scene& scene, const ViewState& views, View view, float a, float b,
                 std::uint8_t value) {
   const int hit = nearestHitFace(scene, view, a, b, 1000000, [&](const Face& f) {
     const ModelObject& o = scene.object(f.object);
@@ -220,7 +208,7 @@ bool pickObject(Scene& scene, const ViewState& views, int view, float a, float b
   return true;
 }
 
-bool pickFace(Scene& scene, const ViewState& views, int view, float a, float b,
+bool pickFace(Scene& scene, const ViewState& views, View view, float a, float b,
               std::uint8_t value) {
   const int winner = nearestHitFace(scene, view, a, b, 100000, [&](const Face& f) {
     const FaceCorner& c = f.corners[0];
@@ -236,7 +224,7 @@ bool pickFace(Scene& scene, const ViewState& views, int view, float a, float b,
   return true;
 }
 
-void doselectvierkant(Scene& scene, int view, float a1, float b1, float a, float b,
+void doselectvierkant(Scene& scene, View view, float a1, float b1, float a, float b,
                       std::uint8_t value) {
   const Rectangle r(a1, b1, a, b);
   selectControlPoints(scene, view, r, value);
@@ -254,7 +242,7 @@ void doselectvierkant(Scene& scene, int view, float a1, float b1, float a, float
   }
 }
 
-void doselectvierkantpoints(Scene& scene, int view, float a1, float b1, float a, float b,
+void doselectvierkantpoints(Scene& scene, View view, float a1, float b1, float a, float b,
                             std::uint8_t value) {
   const Rectangle r(a1, b1, a, b);
   selectControlPoints(scene, view, r, value);

@@ -36,17 +36,18 @@ void colourSelected(Scene& scene, Rgb colour);
 // The nearest object under a click at (a, b) of `view` gets `value`, with its faces and
 // corners. The object whose centre lies nearest to CentrePoint's depth wins; the first
 // in index order wins ties. Returns true when an object was hit.
-bool pickObject(Scene& scene, const ViewState& views, int view, float a, float b,
+bool pickObject(Scene& scene, const ViewState& views, View view, float a, float b,
                 std::uint8_t value);
 // The face under the click whose first corner lies nearest to CentrePoint's depth gets
 // `value`; its object's flag follows its faces. Returns true when a face was hit.
-bool pickFace(Scene& scene, const ViewState& views, int view, float a, float b, std::uint8_t value);
+bool pickFace(Scene& scene, const ViewState& views, View view, float a, float b,
+              std::uint8_t value);
 // Rectangle selection between (a1, b1) and (a, b), bounds included, of whole objects
 // (doselectvierkant) or of points (doselectvierkantpoints); control points inside get the
 // value first.
-void doselectvierkant(Scene& scene, int view, float a1, float b1, float a, float b,
+void doselectvierkant(Scene& scene, View view, float a1, float b1, float a, float b,
                       std::uint8_t value);
-void doselectvierkantpoints(Scene& scene, int view, float a1, float b1, float a, float b,
+void doselectvierkantpoints(Scene& scene, View view, float a1, float b1, float a, float b,
                             std::uint8_t value);
 
 }  // namespace facetry

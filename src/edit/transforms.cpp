@@ -13,10 +13,6 @@ namespace {
 float& axis(FaceCorner& c, int a) {
   return a == 0 ? c.x : (a == 1 ? c.y : c.z);
 }
-float axisOf(const Point3& p, int a) {
-  return a == 0 ? p.x : (a == 1 ? p.y : p.z);
-}
-
 // Bounds of the points a drag moved, for its outline.
 struct MovedBounds {
   float min[3] = {10000, 10000, 10000};
@@ -40,13 +36,13 @@ void drawOutline(Workspace& ws) {
   image.pen = saved;
 }
 
-void replaceOutline(Workspace& ws, int view, const MovedBounds& bounds) {
+void replaceOutline(Workspace& ws, View view, const MovedBounds& bounds) {
   drawOutline(ws);
-  const int u = view == kSideView ? 2 : 0;
-  const int v = view == kTopView ? 2 : 1;
+  const int u = viewAxes(view).column;
+  const int v = viewAxes(view).row;
   ws.tools.Outline = {truncToInt(bounds.min[u]), truncToInt(bounds.min[v]),
                       truncToInt(bounds.max[u]), truncToInt(bounds.max[v])};
-  ws.tools.outline_view = view;
+  ws.tools.outline_view = static_cast<int>(view);
   drawOutline(ws);
 }
 
@@ -79,13 +75,11 @@ void forSelectedControlPoints(Scene& scene, Visit visit) {
 
 }  // namespace
 
-Point3 viewDelta(int view, float dx, float dy) {
-  if (view == kTopView) return {dx, 0, dy};
-  if (view == kSideView) return {0, dy, dx};
-  return {dx, dy, 0};
+Point3 viewDelta(View view, float dx, float dy) {
+  return fromView(view, dx, dy, Point3{0, 0, 0});
 }
 
-void domove(Workspace& ws, int view, const Point3& delta) {
+void domove(Workspace& ws, View view, const Point3& delta) {
   Scene& scene = ws.scene;
   MovedBounds bounds;
   auto move = [&](FaceCorner& c) {
@@ -107,7 +101,7 @@ void domove(Workspace& ws, int view, const Point3& delta) {
   replaceOutline(ws, view, bounds);
 }
 
-void doresize(Workspace& ws, int view, int mouse_y) {
+void doresize(Workspace& ws, View view, int mouse_y) {
   ToolState& t = ws.tools;
   const int d = mouse_y - t.ResizePreviousY;
   const double p = t.ResizePercent / 100.0;
@@ -152,13 +146,13 @@ bool enlargeOrReduce(Workspace& ws, bool enlarge) {
   return changed;
 }
 
-void doresvierkant(Workspace& ws, int view, ClickPoint anchor_click, float a, float b) {
+void doresvierkant(Workspace& ws, View view, ClickPoint anchor_click, float a, float b) {
   Scene& scene = ws.scene;
   // The anchor and target on the view's two axes; the third axis is not touched.
   float anchor[3] = {0, 0, 0}, target[3] = {0, 0, 0};
   bool touched[3] = {false, false, false};
-  const int u = view == kSideView ? 2 : 0;
-  const int v = view == kTopView ? 2 : 1;
+  const int u = viewAxes(view).column;
+  const int v = viewAxes(view).row;
   anchor[u] = anchor_click.a;
   anchor[v] = anchor_click.b;
   target[u] = a;
@@ -277,22 +271,11 @@ void turnSelectedFacesToCentre(Scene& scene) {
   }
 }
 
-void meegetrokken(Workspace& ws, int view, ClickPoint s_click, float a, float b) {
+void meegetrokken(Workspace& ws, View view, ClickPoint s_click, float a, float b) {
   const Point3 c = ws.views.CentrePoint;
-  Point3 source, target;
-  int depth_axis = 2;
-  if (view == kTopView) {
-    source = {s_click.a, c.y, s_click.b};
-    target = {a, c.y, b};
-    depth_axis = 1;
-  } else if (view == kSideView) {
-    source = {c.x, s_click.b, s_click.a};
-    target = {c.x, b, a};
-    depth_axis = 0;
-  } else {
-    source = {s_click.a, s_click.b, c.z};
-    target = {a, b, c.z};
-  }
+  const Point3 source = fromView(view, s_click.a, s_click.b, c);
+  const Point3 target = fromView(view, a, b, c);
+  const int depth_axis = viewAxes(view).depth;
   auto planar = [&](const FaceCorner& corner) {
     Point3 p = corner.point();
     if (depth_axis == 0) p.x = source.x;

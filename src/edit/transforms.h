@@ -14,14 +14,14 @@ namespace facetry {
 
 // The mouse delta of a drag mapped to the view's axes: front (dX, dY, 0), top (dX, 0, dY),
 // side (0, dY, dX).
-Point3 viewDelta(int view, float dx, float dy);
+Point3 viewDelta(View view, float dx, float dy);
 
 // Moves every selected control point, and every flagged corner of every selected object,
 // by `delta`; the outline of the moved points replaces the previous one in the view image.
-void domove(Workspace& ws, int view, const Point3& delta);
+void domove(Workspace& ws, View view, const Point3& delta);
 // The resize drag: one step of ResizePercent per 3 pixels of vertical movement from the
 // previous position (down enlarges) about the pivot; outlines as for the move.
-void doresize(Workspace& ws, int view, int mouse_y);
+void doresize(Workspace& ws, View view, int mouse_y);
 // Erases the drag outline (on release).
 void clearDragOutline(Workspace& ws);
 // The pivot of Resize, Enlarge and Reduce: the centre of the selected objects' bounds.
@@ -31,7 +31,7 @@ void takeResizePivot(Workspace& ws);
 bool enlargeOrReduce(Workspace& ws, bool enlarge);
 // Scales the selected points to the rectangle between the anchor (first click) and the
 // target (second click) in `view`, moved so that their minimum lies on the anchor.
-void doresvierkant(Workspace& ws, int view, ClickPoint anchor, float a, float b);
+void doresvierkant(Workspace& ws, View view, ClickPoint anchor, float a, float b);
 // Copies the selected faces of each selected object (and every free curve with a selected
 // control point) by `offset`; each source object yields one new object.
 void copySelection(Workspace& ws, Host& host, const Point3& offset);
@@ -44,7 +44,7 @@ void turnSelectedFaces(Scene& scene);
 void turnSelectedFacesToCentre(Scene& scene);
 // Drag along: flagged corners move toward the target by a weight that falls off with their
 // distance from the source (linear; with the track bar toward inverse distance).
-void meegetrokken(Workspace& ws, int view, ClickPoint source, float a, float b);
+void meegetrokken(Workspace& ws, View view, ClickPoint source, float a, float b);
 
 // The rotate dial: regions of a w x h picture, each a polygon from the centre.
 enum class DialPlane { X, Y, Z };  // rotateX (y, z), rotateY (z, x), rotateZ (x, y)

@@ -10,14 +10,15 @@
 #include "edit/tool_modes.h"
 #include "edit/transforms.h"
 #include "files/undo.h"
+#include "render/view_lines.h"
 #include "scene/geometry.h"
 
 namespace facetry {
 
 namespace {
 
-std::size_t index(int view) {
-  return static_cast<std::size_t>(view - 1);
+std::size_t index(View view) {
+  return static_cast<std::size_t>(viewIndex(view));
 }
 
 std::string wholeNumber(double value) {
@@ -66,7 +67,7 @@ bool clickList(Workspace& ws, ClickPoint click, Finish finish) {
   return true;
 }
 
-bool runHook(const ClickHooks::Step& step, int view, ClickPoint click) {
+bool runHook(const ClickHooks::Step& step, View view, ClickPoint click) {
   return step ? step(view, click.a, click.b, click.c) : false;
 }
 
@@ -87,7 +88,7 @@ bool placeObject(Workspace& ws, float a, float b) {
   return true;
 }
 
-bool dispatchToolMode(Workspace& ws, Host& host, int view, ClickPoint click) {
+bool dispatchToolMode(Workspace& ws, Host& host, View view, ClickPoint click) {
   ToolState& t = ws.tools;
   BuildContext ctx{ws.scene, host, ws.views, t};
   const float a = click.a, b = click.b;
@@ -151,19 +152,19 @@ bool dispatchToolMode(Workspace& ws, Host& host, int view, ClickPoint click) {
 
 // The top and side views show the front-view frame turned: their new faces are remapped
 // (the top view maps the frame's depth to y, the side view to x) and turned round.
-void remapIntoView(Scene& scene, const Point3& centre, int view, int from) {
+void remapIntoView(Scene& scene, const Point3& centre, View view, int from) {
+  // The frame's rows stay rows and its columns columns; the frame's depth (z about the
+  // centre) goes to the view's depth axis.
+  const ViewAxes axes = viewAxes(view);
   for (int i = from; i < scene.FaceCount; ++i) {
     Face& f = scene.face(i);
     for (FaceCorner& c : f.corners) {
-      if (view == kTopView) {
-        const float y = c.y;
-        c.y = static_cast<float>(static_cast<double>(centre.y) + c.z - centre.z);
-        c.z = y;
-      } else {
-        const float x = c.x;
-        c.x = static_cast<float>(static_cast<double>(centre.x) + c.z - centre.z);
-        c.z = x;
-      }
+      const float column = c.x, row = c.y, depth = c.z;
+      setAxis(c, axes.column, column);
+      setAxis(c, axes.row, row);
+      setAxis(
+          c, axes.depth,
+          static_cast<float>(static_cast<double>(axisOf(centre, axes.depth)) + depth - centre.z));
     }
     swapCorners(f.corners[0], f.corners[2]);
   }
@@ -176,18 +177,11 @@ int snapToGrid(int value, int grid_step) {
   return value / g * g;
 }
 
-Point3 viewToModel(int view, float x, float y, const Point3& centre) {
-  switch (view) {
-    case kTopView:
-      return {x, centre.y, y};
-    case kSideView:
-      return {centre.x, y, x};
-    default:
-      return {x, y, centre.z};
-  }
+Point3 viewToModel(View view, float x, float y, const Point3& centre) {
+  return fromView(view, x, y, centre);
 }
 
-Readouts readouts(const Workspace& ws, int view, int x, int y) {
+Readouts readouts(const Workspace& ws, View view, int x, int y) {
   static constexpr const char* kLabels[3][2] = {{"x:", "y:"}, {"x:", "z:"}, {"z:", "y:"}};
   const double scale = ws.settings.ScaleFactor == 0 ? 1.0 : ws.settings.ScaleFactor;
   Readouts r;
@@ -203,7 +197,7 @@ Readouts readouts(const Workspace& ws, int view, int x, int y) {
   return r;
 }
 
-bool klik(Workspace& ws, Host& host, int view, float a, float b, float c) {
+bool klik(Workspace& ws, Host& host, View view, float a, float b, float c) {
   ToolState& t = ws.tools;
   const ToolFlags& f = t.flags;
   const ClickPoint click{a, b, c};
@@ -232,7 +226,7 @@ bool klik(Workspace& ws, Host& host, int view, float a, float b, float c) {
     } else {
       const ClickPoint first = t.FirstClick;
       Point3 offset = viewDelta(view, a - first.a, b - first.b);
-      if (view == kFrontView) offset.z = c - first.c;
+      if (view == View::Front) offset.z = c - first.c;
       voorundo(ws.scene);
       copySelection(ws, host, offset);
       clearClicks(t);
@@ -275,7 +269,7 @@ bool klik(Workspace& ws, Host& host, int view, float a, float b, float c) {
   return changed;
 }
 
-void clickInView(Workspace& ws, Host& host, int view) {
+void clickInView(Workspace& ws, Host& host, View view) {
   ToolState& t = ws.tools;
   Scene& scene = ws.scene;
   const auto& mouse = ws.views.MousePosition[index(view)];
@@ -292,7 +286,7 @@ void clickInView(Workspace& ws, Host& host, int view) {
   const ToolFlags& f = t.flags;
   const bool keep_frame = in_place || f.copyOn || f.dragAlongOn || f.nurbConnectOn ||
                           (t.ToolMode == ModeTriangle && t.detri);
-  if (view != kFrontView && !keep_frame) remapIntoView(scene, ws.views.CentrePoint, view, from);
+  if (view != View::Front && !keep_frame) remapIntoView(scene, ws.views.CentrePoint, view, from);
   if (changed) {
     redrawViews(ws);
   } else {
@@ -300,7 +294,7 @@ void clickInView(Workspace& ws, Host& host, int view) {
   }
 }
 
-void pressInView(Workspace& ws, Host& host, int view, int x, int y, MouseButton button) {
+void pressInView(Workspace& ws, Host& host, View view, int x, int y, MouseButton button) {
   (void)host;
   ToolState& t = ws.tools;
   if (button == MouseButton::Left) {
@@ -313,17 +307,7 @@ void pressInView(Workspace& ws, Host& host, int view, int x, int y, MouseButton 
   const int curve = ws.scene.NurbCount > 0 ? ws.scene.NurbCount - 1 : 0;
   if (t.ClickList1.count == 0 && ws.scene.surface(curve).count == 0 && !t.flags.elasticOn) {
     Point3& centre = ws.views.CentrePoint;
-    const auto fx = static_cast<float>(x), fy = static_cast<float>(y);
-    if (view == kFrontView) {
-      centre.x = fx;
-      centre.y = fy;
-    } else if (view == kTopView) {
-      centre.x = fx;
-      centre.z = fy;
-    } else {
-      centre.z = fx;
-      centre.y = fy;
-    }
+    centre = fromView(view, static_cast<float>(x), static_cast<float>(y), centre);
     redrawViews(ws);
   }
   const int needed = t.ToolMode == ModePolygon ? 3 : 2;
@@ -332,7 +316,7 @@ void pressInView(Workspace& ws, Host& host, int view, int x, int y, MouseButton 
   if (list_tool && t.ClickStage == 1 && t.ClickList1.count >= needed) t.ClickStage = 2;
 }
 
-void moveInView(Workspace& ws, Host& host, int view, int x, int y) {
+void moveInView(Workspace& ws, Host& host, View view, int x, int y) {
   (void)host;
   const int grid = ws.settings.GridStep;
   const auto sx = static_cast<float>(snapToGrid(x, grid));
@@ -354,7 +338,7 @@ void moveInView(Workspace& ws, Host& host, int view, int x, int y) {
   drawPreview(ws, view, sx, sy);
 }
 
-void releaseInView(Workspace& ws, Host& host, int view) {
+void releaseInView(Workspace& ws, Host& host, View view) {
   (void)host;
   (void)view;
   ToolState& t = ws.tools;

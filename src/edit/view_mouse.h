@@ -15,7 +15,7 @@ enum class MouseButton { Left, Right };
 int snapToGrid(int value, int grid_step);
 // The model point under view position (x, y), the view's depth taken from CentrePoint:
 // front (x, y, cz), top (x, cy, y), side (cx, y, x).
-Point3 viewToModel(int view, float x, float y, const Point3& centre);
+Point3 viewToModel(View view, float x, float y, const Point3& centre);
 
 // The texts of the coordinate read-outs for view position (x, y) of `view`.
 struct Readouts {
@@ -23,22 +23,22 @@ struct Readouts {
   std::string label7, label8;  // the view's axis letters, "x:" "y:" / "x:" "z:" / "z:" "y:"
   std::string diepst;          // "Distance :" read-out from the last click, while one pends
 };
-Readouts readouts(const Workspace& ws, int view, int x, int y);
+Readouts readouts(const Workspace& ws, View view, int x, int y);
 
 // The click dispatcher: runs every tool step that applies to a left click at (a, b) of
 // `view` (depth c) in its fixed order. Returns true when the scene or the selection changed.
-bool klik(Workspace& ws, Host& host, int view, float a, float b, float c);
+bool klik(Workspace& ws, Host& host, View view, float a, float b, float c);
 
 // A left click in a view (Image1Click .. Image3Click): the click at the view's last mouse
 // position through klik, and the new faces turned from the front-view frame into the top or
 // side view. Redraws (with the preview) when klik says so.
-void clickInView(Workspace& ws, Host& host, int view);
+void clickInView(Workspace& ws, Host& host, View view);
 // A press in a view at (x, y) of its image.
-void pressInView(Workspace& ws, Host& host, int view, int x, int y, MouseButton button);
+void pressInView(Workspace& ws, Host& host, View view, int x, int y, MouseButton button);
 // A move over a view to (x, y): snapped, the cross and the preview follow.
-void moveInView(Workspace& ws, Host& host, int view, int x, int y);
+void moveInView(Workspace& ws, Host& host, View view, int x, int y);
 // The release of a press in a view.
-void releaseInView(Workspace& ws, Host& host, int view);
+void releaseInView(Workspace& ws, Host& host, View view);
 // Enter clicks in the view the mouse last moved over; Escape cancels every tool.
 void enterKey(Workspace& ws, Host& host);
 void escapeKey(Workspace& ws);

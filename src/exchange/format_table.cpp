@@ -8,9 +8,14 @@
 
 #include "exchange/dxf_reader.h"
 #include "exchange/dxf_writer.h"
+#include "exchange/pov_writer.h"
 #include "exchange/three_ds_reader.h"
 #include "exchange/three_ds_writer.h"
+#include "exchange/vrml1_writer.h"
+#include "exchange/vrml2_writer.h"
 #include "files/model_commands.h"
+#include "files/modeler_file.h"
+#include "files/object_file.h"
 #include "render/picture_output.h"
 #include "scene/errors.h"
 
@@ -40,11 +45,12 @@ void withReadingWindow(Host& host, Read read) {
 std::vector<FileFormat> makeFormats() {
   std::vector<FileFormat> formats;
   {
-    FileFormat f{"fcy", ".fcy", "Facetry-files", "*.fcy", 1, 1, {}, {}, false};
+    FileFormat f{"fcy", ".fcy", "Facetry-files", "*.fcy", 1, 1, {}, {}, false, true};
     f.read = [](Workspace& ws, Host& host, const std::string& path) {
+      // A missing file or one that is not a model file changes nothing (the reader has said
+      // why where there is something to say).
       const std::string name = loadNativeModel(ws.scene, ws.views, host, ws.textures, path);
-      if (name.empty()) throw FormatError(path + ": not a Facetry model file");
-      ws.ModelName = name;
+      if (!name.empty()) ws.ModelName = name;
     };
     f.write = [](Workspace& ws, Host&, const std::string& path, const PictureArea&) {
       ws.ModelName = saveNativeModel(ws.scene, ws.views, path);
@@ -61,9 +67,21 @@ std::vector<FileFormat> makeFormats() {
     };
     formats.push_back(f);
   }
-  formats.push_back({"vrml1", ".wrl", "VRML#1-worlds", "*.wrl", 3, 0, {}, {}, false});
+  {
+    FileFormat f{"vrml1", ".wrl", "VRML#1-worlds", "*.wrl", 3, 0, {}, {}, false};
+    f.write = [](Workspace& ws, Host&, const std::string& path, const PictureArea&) {
+      writeVrml1(ws.scene, ws.textures, path);
+    };
+    formats.push_back(f);
+  }
   // The load dialog's one VRML filter reads either version.
-  formats.push_back({"vrml2", ".wrl", "VRML#2-worlds", "*.wrl", 4, 0, {}, {}, false});
+  {
+    FileFormat f{"vrml2", ".wrl", "VRML#2-worlds", "*.wrl", 4, 0, {}, {}, false};
+    f.write = [](Workspace& ws, Host&, const std::string& path, const PictureArea&) {
+      writeVrml2(ws.scene, ws.textures, path);
+    };
+    formats.push_back(f);
+  }
   {
     FileFormat f{"3ds", ".3ds", "3D studio files", "*.3ds", 5, 4, {}, {}, false};
     f.read = [](Workspace& ws, Host& host, const std::string& path) {
@@ -99,10 +117,38 @@ std::vector<FileFormat> makeFormats() {
     };
     formats.push_back(f);
   }
-  formats.push_back({"pov", ".pov", "Povray files", "*.pov", 8, 0, {}, {}, false});
+  {
+    FileFormat f{"pov", ".pov", "Povray files", "*.pov", 8, 0, {}, {}, false};
+    f.write = [](Workspace& ws, Host& host, const std::string& path, const PictureArea&) {
+      writePov(ws.scene, ws.lighting, ws.settings, ws.textures, host, path);
+    };
+    formats.push_back(f);
+  }
   formats.push_back({"wrl", ".wrl", "VRML-files", "*.wrl", 0, 3, {}, {}, false});
-  formats.push_back({"obq", ".obq", "Object files", "*.obq", 0, 0, {}, {}, false});
-  formats.push_back({"mdd", ".mdd", "Modeler files", "*.mdd", 0, 0, {}, {}, false});
+  {
+    // An object file's faces stay where their coordinates put them (no place-object click);
+    // every face is written, as if all were selected.
+    FileFormat f{"obq", ".obq", "Object files", "*.obq", 0, 0, {}, {}, false};
+    f.read = [](Workspace& ws, Host& host, const std::string& path) {
+      readObjectFaces(ws.scene, host, path);
+      closeObject(ws.scene, host, true, true);
+    };
+    f.write = [](Workspace& ws, Host&, const std::string& path, const PictureArea&) {
+      saveSelectionAsObject(ws.scene, path, true);
+    };
+    formats.push_back(f);
+  }
+  {
+    // A modeler file is read as "Import" reads it, centred on CentrePoint.
+    FileFormat f{"mdd", ".mdd", "Modeler files", "*.mdd", 0, 0, {}, {}, false};
+    f.read = [](Workspace& ws, Host& host, const std::string& path) {
+      addModelerFile(ws.scene, host, ws.views.CentrePoint, path);
+    };
+    f.write = [](Workspace& ws, Host&, const std::string& path, const PictureArea&) {
+      writeModelerFile(facesMesh(ws.scene, true), path);
+    };
+    formats.push_back(f);
+  }
   return formats;
 }
 

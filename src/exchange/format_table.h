@@ -34,6 +34,9 @@ struct FileFormat {
   // What "&Save..." writes. Empty when the format cannot be written.
   std::function<void(Workspace&, Host&, const std::string& path, const PictureArea&)> write;
   bool picture = false;  // a picture of the front view, not the model
+  // Reading replaces the scene (the native format) instead of adding to it, so "&Load..."
+  // asks about unsaved work first.
+  bool replaces_scene = false;
 };
 
 // Every format, the dialogs' ones first in their order.

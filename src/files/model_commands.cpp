@@ -1,6 +1,9 @@
 // files/model_commands.cpp: the native file commands.
 #include "files/model_commands.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "files/native_file.h"
 #include "files/undo.h"
 
@@ -22,14 +25,25 @@ std::string modelNameOf(const std::string& path) {
 std::string saveNativeModel(Scene& scene, ViewState& views, const std::string& path) {
   const double zoom = views.ZoomPercent;
   const bool rezoom = zoom != 100;
-  if (rezoom) setZoom(scene, views, 100);
+  // The file holds the objects' bounds at 100 % as well; the zoomed ones come back after.
+  std::vector<ModelObject> zoomed_objects;
+  if (rezoom) {
+    setZoom(scene, views, 100);
+    zoomed_objects.assign(scene.ObjectTable.begin(), scene.ObjectTable.begin() + scene.ObjectCount);
+    updateAllObjectBounds(scene);
+  }
+  auto restore = [&] {
+    if (!rezoom) return;
+    std::copy(zoomed_objects.begin(), zoomed_objects.end(), scene.ObjectTable.begin());
+    setZoom(scene, views, zoom);
+  };
   try {
     opslaan(scene, path);
   } catch (...) {
-    if (rezoom) setZoom(scene, views, zoom);
+    restore();
     throw;
   }
-  if (rezoom) setZoom(scene, views, zoom);
+  restore();
   scene.ModifiedFlag = false;
   return modelNameOf(path);
 }

@@ -1,7 +1,6 @@
 // files/model_commands.h: the native-format side of the main window's file commands:
 // saving at 100 %, loading, importing (merging), the extension rule and the model name.
 #pragma once
-#include <array>
 #include <string>
 
 #include "materials/texture_store.h"
@@ -10,15 +9,6 @@
 #include "scene/view_state.h"
 
 namespace facetry {
-
-// The file dialogs' filters, in the order their indices (from 1) select a format.
-inline constexpr const char* kSaveFilter =
-    "Facetry-files|*.fcy|DXF-files|*.dxf|VRML#1-worlds|*.wrl|VRML#2-worlds|*.wrl|"
-    "3D studio files|*.3ds|Bitmap|*.bmp|Jpeg|*.jpg|Povray files|*.pov";
-inline constexpr const char* kLoadFilter =
-    "Facetry-files|*.fcy|DXF-files|*.dxf|VRML-files|*.wrl|3D studio files|*.3ds";
-inline constexpr std::array<const char*, 8> kSaveExtensions = {".fcy", ".dxf", ".wrl", ".wrl",
-                                                               ".3ds", ".bmp", ".jpg", ".pov"};
 
 // The save dialog's extension rule: `name` with `extension` appended unless its last four
 // characters are exactly that extension (case-sensitive: "A.FCY" becomes "A.FCY.fcy").

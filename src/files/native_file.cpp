@@ -148,6 +148,9 @@ class NativeReader {
 
   // True when the file ended inside a section, so that nothing after it is read.
   bool ended() const { return ended_ || in_.atEnd(); }
+  // True when the file ended inside the face or object section (or before the objects).
+  bool endedEarly() const { return ended_; }
+  int facesRead() const { return faces_read_; }
 
   // Faces after the last object read stay in the open object.
   void finishFacesAndObjects() {
@@ -267,6 +270,8 @@ bool ophaal(Scene& scene, Host& host, const std::string& path, bool replace,
                  MessageButtons::Ok);
     return false;
   }
+  // A file that ends before any face could be read gives the scene back as it was.
+  Scene before = scene;
   if (replace) clearFacesAndObjects(scene);
 
   NativeReader reader(scene, host, in, textures);
@@ -279,6 +284,21 @@ bool ophaal(Scene& scene, Host& host, const std::string& path, bool replace,
     throw;
   }
   reader.finishFacesAndObjects();
+  if (reader.endedEarly()) {
+    // note: a file cut short would otherwise leave its last faces in no object, where they
+    // can be neither selected nor moved; they are closed into one object of their own.
+    if (reader.facesRead() == 0) {
+      scene = std::move(before);
+      host.message(in.name() + ": the file ends early: no face could be read", "Error reading file",
+                   MessageIcon::Warning, MessageButtons::Ok);
+      return false;
+    }
+    if (scene.FaceCount > scene.openObject().first) closeObject(scene, host, false, false);
+    host.message(
+        in.name() + ": the file ends early: " + std::to_string(reader.facesRead()) + " faces read",
+        "Error reading file", MessageIcon::Warning, MessageButtons::Ok);
+    return true;
+  }
   if (!reader.ended()) reader.readSurfaces();
   return true;
 }

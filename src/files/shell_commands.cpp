@@ -48,17 +48,24 @@ bool confirmExit(Scene& scene, Host& host, const SaveCommand& save) {
   return true;
 }
 
-void shutdownScene(Scene& scene, Host& host, const SaveCommand& save) {
+bool askToSaveChanges(Scene& scene, Host& host, const SaveCommand& save) {
+  if (!scene.ModifiedFlag) return true;
+  const Answer answer = host.message(kSaveQuestion, kSaveQuestionTitle, MessageIcon::Warning,
+                                     MessageButtons::YesNoCancel);
+  if (answer == Answer::Cancel) return false;
+  if (answer == Answer::Yes) save();
+  return true;
+}
+
+bool shutdownScene(Scene& scene, Host& host, const SaveCommand& save) {
   try {
-    if (scene.ModifiedFlag && host.message(kSaveQuestion, kSaveQuestionTitle, MessageIcon::Warning,
-                                           MessageButtons::YesNo) == Answer::Yes) {
-      save();
-    }
+    if (!askToSaveChanges(scene, host, save)) return false;
   } catch (...) {
     removeScratchFiles();
     throw;
   }
   removeScratchFiles();
+  return true;
 }
 
 void setSelectedReflection(Scene& scene, int level) {

@@ -27,10 +27,16 @@ bool newScene(Scene& scene, ViewState& views, Host& host, const SaveCommand& sav
 // there) ModifiedFlag is cleared and the caller closes the main window.
 bool confirmExit(Scene& scene, Host& host, const SaveCommand& save);
 
-// The main window's destruction: when the scene is still modified asks "Do you want to
-// save ?" with Yes and No only (Yes runs `save`), then removes the scratch files. The
-// files are removed even when `save` throws.
-void shutdownScene(Scene& scene, Host& host, const SaveCommand& save);
+// Before a command that replaces the scene ("&Load..."): when the scene was modified asks
+// "Do you want to save ?" (Yes/No/Cancel). Yes runs `save`; Cancel returns false and the
+// command stops.
+bool askToSaveChanges(Scene& scene, Host& host, const SaveCommand& save);
+
+// The main window's closing: when the scene is still modified asks "Do you want to save ?"
+// (Yes/No/Cancel; Yes runs `save`), then removes the scratch files. Cancel returns false:
+// the window stays open and nothing is removed. The files are removed even when `save`
+// throws.
+bool shutdownScene(Scene& scene, Host& host, const SaveCommand& save);
 
 // "&Reflection selected faces": reflection level 0 (Max) .. 4 (None) on every selected
 // face. Throws RangeError for a level above 4.

@@ -213,9 +213,9 @@ bool chooseBooleanTool(ToolState& tools, Scene& scene, BooleanOperation operatio
   return on;
 }
 
-int objectUnderClick(const Scene& scene, int view, float a, float b) {
+int objectUnderClick(const Scene& scene, View view, float a, float b) {
   if (scene.ObjectCount < 2) return -1;
-  const ViewAxes axes = viewAxes(viewNumbered(view));
+  const ViewAxes axes = viewAxes(view);
   int best = -1;
   double best_distance = 100000;
   for (int k = 0; k < scene.ObjectCount; ++k) {
@@ -233,7 +233,7 @@ int objectUnderClick(const Scene& scene, int view, float a, float b) {
   return best;
 }
 
-bool booleanPickClick(Workspace& ws, Host& host, int view, float a, float b) {
+bool booleanPickClick(Workspace& ws, Host& host, View view, float a, float b) {
   ToolState& t = ws.tools;
   const int picked = objectUnderClick(ws.scene, view, a, b);
   if (picked < 0) return false;

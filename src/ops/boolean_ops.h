@@ -5,6 +5,7 @@
 #include "scene/host.h"
 #include "scene/scene.h"
 #include "scene/tool_state.h"
+#include "scene/view_axes.h"
 #include "workspace.h"
 
 namespace facetry {
@@ -35,10 +36,10 @@ bool chooseBooleanTool(ToolState& tools, Scene& scene, BooleanOperation operatio
 // The object a click of the two-object tools takes at (a, b) of `view`: the one whose first
 // corner of its first face lies nearest in the view's plane (a strictly smaller distance
 // than 100000 wins, objects in order); -1 when the scene holds fewer than two objects.
-int objectUnderClick(const Scene& scene, int view, float a, float b);
+int objectUnderClick(const Scene& scene, View view, float a, float b);
 
 // A click of the boolean tool: the first pick is remembered, a pick of another object runs
 // the operation and switches the tool off. Returns true when the scene changed.
-bool booleanPickClick(Workspace& ws, Host& host, int view, float a, float b);
+bool booleanPickClick(Workspace& ws, Host& host, View view, float a, float b);
 
 }  // namespace facetry

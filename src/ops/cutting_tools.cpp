@@ -17,10 +17,10 @@ Host& hostOf(Workspace& ws) {
 }  // namespace
 
 void connectCuttingTools(Workspace& ws) {
-  ws.click_hooks.userExtend = [&ws](int view, float a, float b, float c) {
+  ws.click_hooks.userExtend = [&ws](View view, float a, float b, float c) {
     return userExtendClick(ws, hostOf(ws), view, a, b, c);
   };
-  ws.click_hooks.punchOrBooleanPick = [&ws](int view, float a, float b, float c) {
+  ws.click_hooks.punchOrBooleanPick = [&ws](View view, float a, float b, float c) {
     if (ws.tools.flags.booleanPickOn) return booleanPickClick(ws, hostOf(ws), view, a, b);
     if (ws.tools.flags.punchOn && ws.click_hooks.punchPick) {
       return ws.click_hooks.punchPick(view, a, b, c);

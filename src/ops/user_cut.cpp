@@ -159,8 +159,8 @@ void chooseUserExtend(ToolState& tools, Scene& scene) {
   tools.SecondClick = {};
 }
 
-bool userExtendClick(Workspace& ws, Host& host, int view, float a, float b, float c) {
-  if (view != static_cast<int>(View::Front)) {
+bool userExtendClick(Workspace& ws, Host& host, View view, float a, float b, float c) {
+  if (view != View::Front) {
     host.status("The user cut works in the front view: click there.");
     return false;
   }

@@ -11,6 +11,7 @@
 #include "scene/host.h"
 #include "scene/scene.h"
 #include "scene/tool_state.h"
+#include "scene/view_axes.h"
 #include "workspace.h"
 
 namespace facetry {
@@ -43,6 +44,6 @@ void chooseUserExtend(ToolState& tools, Scene& scene);
 // exactly 0 counts as none), the next ends the line and runs the cut. Works in the front
 // view only; a click in another view changes nothing and says so in the status line.
 // Returns true when the scene changed.
-bool userExtendClick(Workspace& ws, Host& host, int view, float a, float b, float c);
+bool userExtendClick(Workspace& ws, Host& host, View view, float a, float b, float c);
 
 }  // namespace facetry

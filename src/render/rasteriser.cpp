@@ -27,25 +27,16 @@ constexpr int kLastRow = kBitmapSize - 1;
 constexpr int kLastStartRow = kImageSize - 1;  // a face whose top row is below 814 is skipped
 constexpr std::size_t kShadeLevelSize = std::size_t{181} * 256;
 
-// Column, row and depth of a corner: the front view shows (x, y) with depth z, the top view
-// (x, z) with depth -y, the side view (z, y) with depth x.
-struct ViewPoint {
-  float column, row, depth;
-};
+// Column, row and depth of a corner in one of the three views (their axes as the views map
+// them) or in the survey view (its rotation).
+using ViewPoint = ViewPosition;
 
 ViewPoint projectCorner(int view, const FaceCorner& c, const SurveyProjection* survey) {
-  switch (view) {
-    case 4: {
-      const Point3 p = survey->apply(c.point());
-      return {p.x, p.y, p.z};
-    }
-    case 2:
-      return {c.x, c.z, -c.y};
-    case 3:
-      return {c.z, c.y, c.x};
-    default:
-      return {c.x, c.y, c.z};
+  if (view == kSurveyRaster) {
+    const Point3 p = survey->apply(c.point());
+    return {p.x, p.y, p.z};
   }
+  return toView(viewNumbered(view), c);
 }
 
 // Truncation toward zero; truncToInt reports what does not fit (and NaN).

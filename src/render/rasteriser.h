@@ -6,6 +6,7 @@
 #include "render/frame_buffers.h"
 #include "render/lighting.h"
 #include "scene/scene.h"
+#include "scene/view_axes.h"
 
 namespace facetry {
 
@@ -19,6 +20,10 @@ struct RasterContext {
   bool poly_lines;  // the "Poly-lines" box: untextured faces get black outlines
   const SurveyProjection* survey = nullptr;  // the mapping of view 4, the survey view
 };
+
+// The view number the rasteriser takes for the survey view; 1..3 are the views' own numbers
+// (static_cast<int>(View)).
+inline constexpr int kSurveyRaster = 4;
 
 // Draws face `face` of `scene` in view 1 (front), 2 (top), 3 (side) or 4 (the survey view,
 // mapped by context.survey) with shading `mode`,

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "render/view_lines.h"
 #include "render/view_render.h"
 #include "scene/geometry.h"
 
@@ -48,10 +49,10 @@ void surveyTeken(SurveyParts& parts, bool suppress, int first, int last) {
       frame.flat_angles.size() == static_cast<std::size_t>(parts.scene.FaceCount);
   for (int i = std::max(survey.first_face, 0); i <= end; ++i) {
     if (angles_known) {
-      rasteriseFace(parts.scene, i, kSurveyView, mode, false, context, frame,
+      rasteriseFace(parts.scene, i, kSurveyRaster, mode, false, context, frame,
                     frame.flat_angles[static_cast<std::size_t>(i)]);
     } else {
-      rasteriseFace(parts.scene, i, kSurveyView, mode, false, context, frame);
+      rasteriseFace(parts.scene, i, kSurveyRaster, mode, false, context, frame);
     }
   }
   survey.Image4.copyFrom(frame.ViewBitmap);
@@ -74,19 +75,13 @@ void bercenter(const Scene& scene, ViewState& views, int first, int last) {
   views.SceneCentroid = sums;
 }
 
-void kruisen(SurveyParts& parts, bool move, int view, float column, float row) {
+void kruisen(SurveyParts& parts, bool move, View view, float column, float row) {
   SurveyView& survey = parts.survey;
   drawCross(survey);  // erases the one drawn
   if (!move) return;
   const Point3 c = parts.views.CentrePoint;
   FaceCorner p;
-  if (view == kTopView) {
-    p.setPoint({column, c.y, row});
-  } else if (view == kSideView) {
-    p.setPoint({c.x, row, column});
-  } else {
-    p.setPoint({column, row, c.z});
-  }
+  p.setPoint(fromView(view, column, row, c));
   const Settings& s = parts.settings;
   rotateZ(p, true, c, std::cos(s.SurveyAngleZ * kDegreeRadians),
           std::sin(s.SurveyAngleZ * kDegreeRadians), true);

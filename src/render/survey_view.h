@@ -42,7 +42,7 @@ void surveyTeken(SurveyParts& parts, bool suppress, int first, int last);
 void bercenter(const Scene& scene, ViewState& views, int first, int last);
 // The survey cross: erases the one drawn and, with `move`, draws it at the survey position
 // of the main-view position (column, row) of `view`.
-void kruisen(SurveyParts& parts, bool move, int view, float column, float row);
+void kruisen(SurveyParts& parts, bool move, View view, float column, float row);
 // The survey mode radio buttons: false (refused) for Gouraud and Phong while the Poly
 // creator is open; Gouraud and Phong compute the corner normals.
 bool setSurveyMode(SurveyParts& parts, ShadingMode mode);

@@ -1,9 +1,10 @@
-// render/view_render.h: the redraw of the three orthographic views (teken) and the pieces
-// it is made of: projection, wire-frame edges, corner marks, selection boxes, the centre
-// marker and the cross.
+// render/view_render.h: the redraw of the three orthographic views, `teken`: the order of
+// its steps and what it leaves behind besides the pictures. The face passes live in
+// view_passes.h and the line work in view_lines.h.
 //
-// Model coordinates are view pixels. The front view maps (x, y) to (column, row) with depth
-// z, the top view (x, z) with depth -y, the side view (z, y) with depth x; rows grow down.
+// Model coordinates are view pixels, mapped to each view by viewAxes (scene/view_axes.h):
+// the front view maps (x, y) to (column, row) with depth z, the top view (x, z) with depth
+// -y, the side view (z, y) with depth x; rows grow down.
 #pragma once
 #include <functional>
 
@@ -13,28 +14,20 @@
 #include "scene/scene.h"
 #include "scene/settings.h"
 #include "scene/tool_state.h"
+#include "scene/view_axes.h"
 #include "scene/view_state.h"
 
 namespace facetry {
 
-// Maps a model point in place to (column, row, depth) of view 1, 2 or 3; view 1 leaves it.
-void projectToView(int view, Point3& point);
-
-// A wire-frame edge between two model points in `view`, in `colour`, into `bitmap`: both
-// ends truncated; nothing when all four values are below 1; clipped so that columns and rows
-// 814 and 815 are never plotted. Throws RangeError for a coordinate beyond the int32 range.
-void drawViewLine(Canvas& bitmap, int view, const Point3& from, const Point3& to, Rgb colour);
-
-// The cross in one view image at (column, row), drawn not-xor (drawing it again erases it);
-// nothing when the cross is off.
-void kruis(Canvas& image, bool cross_on, int row, int column);
+// Maps a model point in place to (column, row, depth) of a view; the front view leaves it.
+void projectToView(View view, Point3& point);
 
 // Hooks for the parts of the redraw that other subsystems draw: the survey view, the free
 // curves and the survey cross. Empty functions are skipped.
 struct RedrawHooks {
   std::function<void()> survey;  // step 13: redraw the survey view over all faces
   std::function<void()> curves;  // step 14: draw the free curves
-  std::function<void(int view, float column, float row)> survey_cross;  // kruis2
+  std::function<void(View view, float column, float row)> survey_cross;  // kruis2
 };
 
 // Everything the redraw reads and writes.
@@ -49,8 +42,17 @@ struct RedrawParts {
   RedrawHooks hooks;
 };
 
-// Redraws every view. With `bake` only the front view is drawn, without selection boxes,
-// survey view or curves, and flat colours are written back into the faces.
+// Redraws every view, in this order: the survey cross is taken off; corner normals are
+// worked out when a shaded view is smooth (Gouraud or Phong); every object's screen bounds
+// are reset and grown over its corners, and SceneCentroid summed, during the front pass;
+// flat light angles are worked out once for every flat view; the front view is drawn, then
+// the top and side views in the three-window layout (each shaded or wired, into ViewBitmap
+// and copied to its image); the centre markers, the selection boxes (not while points or
+// faces are being selected) and the crosses are drawn; SceneCentroid is divided out; the
+// survey view and the curves are drawn through their hooks. Last, the name buffer is reset
+// to "Object_01" and the "Don't ask" box is unticked, so the next object asks for its name.
+// With `bake` only the front view is drawn, without selection boxes, survey view or curves,
+// and flat colours are written back into the faces.
 // Throws RangeError (the views keep what was drawn so far).
 void teken(RedrawParts& parts, bool bake);
 

@@ -233,25 +233,14 @@ void rotateZ(FaceCorner& corner, bool selected, const Point3& centre, double cos
   rotatePlane(corner.x, corner.y, centre.x, centre.y, cos_angle, sin_angle);
 }
 
-bool faceHitInView(int view, const Face& face, double row, double column) {
+bool faceHitInView(View view, const Face& face, double row, double column) {
   // (a, b, d): column axis, row axis, depth. The front view maps y to rows, the top view z,
   // and the side view shows z across.
   std::array<std::array<double, 3>, 3> projected{};
+  const ViewAxes axes = viewAxes(view);
   for (int i = 0; i < 3; ++i) {
     const FaceCorner& p = face.corners[i];
-    switch (view) {
-      case 1:
-        projected[i] = {p.x, p.y, p.z};
-        break;
-      case 2:
-        projected[i] = {p.x, p.z, p.y};
-        break;
-      case 3:
-        projected[i] = {p.z, p.y, p.x};
-        break;
-      default:
-        break;
-    }
+    projected[i] = {axisOf(p, axes.column), axisOf(p, axes.row), axisOf(p, axes.depth)};
   }
   // Three conditional exchanges in this fixed order (not a stable sort): they decide which
   // of two corners on one row becomes the middle one.

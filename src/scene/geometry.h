@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "scene/records.h"
+#include "scene/view_axes.h"
 
 namespace facetry {
 
@@ -90,7 +91,7 @@ void rotateZ(FaceCorner& corner, bool selected, const Point3& centre, double cos
 // covers view position (row, column), with integer edge walking and a tolerance of one unit
 // either side along the row. Any other view projects every corner to (0, 0).
 // Throws RangeError for a coordinate that does not fit an int32.
-bool faceHitInView(int view, const Face& face, double row, double column);
+bool faceHitInView(View view, const Face& face, double row, double column);
 // Whether (x, y) lies in the triangle's x-y projection, 0.5 tolerance along x.
 bool pointInTriangleXY(const Point3& t0, const Point3& t1, const Point3& t2, double x, double y);
 // Whether `point` lies within the face, tested in the coordinate plane that drops the axis

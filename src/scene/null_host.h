@@ -12,9 +12,8 @@ class NullHost : public Host {
  public:
   Answer message(const std::string&, const std::string&, MessageIcon,
                  MessageButtons buttons) override {
-    return buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoCancel
-               ? Answer::Yes
-               : Answer::Ok;
+    return buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoCancel ? Answer::Yes
+                                                                                      : Answer::Ok;
   }
   bool askObjectName(std::string&, bool&) override { return false; }
 };

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "scene/records.h"
+#include "scene/view_axes.h"
 
 namespace facetry {
 
@@ -92,15 +93,15 @@ struct ToolState {
   std::array<int, 2> DragStart{};
   // The view position of the most recent click per view (index 0..2).
   std::array<std::array<float, 2>, 3> LastClick{};
-  int ActiveView = 1;  // the view the mouse last moved over; Enter clicks there
+  View ActiveView = View::Front;  // the view the mouse last moved over; Enter clicks there
 
   float DegreeStep = 15;     // angular step of the builders and the rotate dial
   float ResizePercent = 10;  // per Enlarge / Reduce
 
   // Toolbox check boxes.
-  bool closedar = true;   // "Closed": end caps and filled outlines
-  bool detri = false;     // "D": triangle corners snap to existing corners
-  bool linar = false;     // "lin": the array tool builds a line array
+  bool closedar = true;       // "Closed": end caps and filled outlines
+  bool detri = false;         // "D": triangle corners snap to existing corners
+  bool linar = false;         // "lin": the array tool builds a line array
   bool selectpoints = false;  // "Points": point (corner) selection
   bool selectfaces = false;   // "Faces": face selection
   bool offmode = false;       // "off" instead of "On": clicks and rectangles deselect

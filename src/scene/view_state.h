@@ -6,6 +6,7 @@
 
 #include "scene/records.h"
 #include "scene/scene.h"
+#include "scene/view_axes.h"
 
 namespace facetry {
 
@@ -17,7 +18,7 @@ struct ViewShadingEntry {
   bool phong = false;
 };
 
-enum ViewKind { kFrontView = 1, kTopView = 2, kSideView = 3, kSurveyView = 4 };
+// The views themselves are named by View (scene/view_axes.h).
 
 // Mean of the corners of all faces, taken during each redraw; the survey view turns about it.
 struct SceneCentroidSums {

@@ -25,20 +25,22 @@ struct Session {
     redrawViews(ws);
   }
   void tool(std::uint8_t mode) { chooseConstructionTool(ws.tools, ws.scene, mode); }
-  void click(int view, int x, int y) {
+  void click(View view, int x, int y) {
     moveInView(ws, host, view, x, y);
     clickInView(ws, host, view);
   }
-  const ModelObject& last() { return ws.scene.ObjectTable[static_cast<std::size_t>(ws.scene.ObjectCount - 1)]; }
+  const ModelObject& last() {
+    return ws.scene.ObjectTable[static_cast<std::size_t>(ws.scene.ObjectCount - 1)];
+  }
 };
 
 TEST(Clicks, CubeInTheTopViewSpansXAndZWithItsDepthAlongY) {
   Session s;
   s.tool(ModeCube);
-  s.click(kTopView, 100, 100);
-  s.click(kTopView, 200, 200);
+  s.click(View::Top, 100, 100);
+  s.click(View::Top, 200, 200);
   EXPECT_EQ(s.ws.scene.FaceCount, 0) << "nothing is added before the last click";
-  s.click(kTopView, 250, 200);
+  s.click(View::Top, 250, 200);
   ASSERT_EQ(s.ws.scene.ObjectCount, 1);
   const ModelObject& o = s.last();
   EXPECT_FLOAT_EQ(o.min[0], 100);
@@ -54,14 +56,14 @@ TEST(Clicks, CubeInTheTopViewSpansXAndZWithItsDepthAlongY) {
 TEST(Clicks, TubeAxisFollowsTheView) {
   Session front;
   front.tool(ModeTube);
-  front.click(kFrontView, 100, 50);
-  front.click(kFrontView, 200, 250);
+  front.click(View::Front, 100, 50);
+  front.click(View::Front, 200, 250);
   const ModelObject& a = front.last();
   EXPECT_NEAR(a.max[1] - a.min[1], 200, 1e-3) << "front view: the axis runs along y";
   Session top;
   top.tool(ModeTube);
-  top.click(kTopView, 100, 50);
-  top.click(kTopView, 200, 250);
+  top.click(View::Top, 100, 50);
+  top.click(View::Top, 200, 250);
   const ModelObject& b = top.last();
   EXPECT_NEAR(b.max[2] - b.min[2], 200, 1e-3) << "top view: the axis runs along z";
   EXPECT_NEAR(b.max[1] - b.min[1], 100, 1e-2);
@@ -70,13 +72,13 @@ TEST(Clicks, TubeAxisFollowsTheView) {
 TEST(Clicks, EscapeAfterTwoCubeClicksAddsNothingAndTheNextClickStartsAfresh) {
   Session s;
   s.tool(ModeCube);
-  s.click(kFrontView, 100, 100);
-  s.click(kFrontView, 200, 200);
+  s.click(View::Front, 100, 100);
+  s.click(View::Front, 200, 200);
   escapeKey(s.ws);
-  s.click(kFrontView, 300, 300);
+  s.click(View::Front, 300, 300);
   EXPECT_EQ(s.ws.scene.FaceCount, 0);
-  s.click(kFrontView, 400, 400);
-  s.click(kFrontView, 400, 450);
+  s.click(View::Front, 400, 400);
+  s.click(View::Front, 400, 450);
   ASSERT_EQ(s.ws.scene.ObjectCount, 1);
   EXPECT_FLOAT_EQ(s.last().min[0], 300);
 }
@@ -84,15 +86,15 @@ TEST(Clicks, EscapeAfterTwoCubeClicksAddsNothingAndTheNextClickStartsAfresh) {
 TEST(Clicks, PolygonNeedsThreePointsBeforeARightClickEndsIt) {
   Session s;
   s.tool(ModePolygon);
-  s.click(kFrontView, 100, 100);
-  s.click(kFrontView, 200, 100);
-  pressInView(s.ws, s.host, kFrontView, 200, 100, MouseButton::Right);
+  s.click(View::Front, 100, 100);
+  s.click(View::Front, 200, 100);
+  pressInView(s.ws, s.host, View::Front, 200, 100, MouseButton::Right);
   EXPECT_EQ(s.ws.tools.ClickStage, 1) << "two points do not end the list";
-  s.click(kFrontView, 200, 200);
+  s.click(View::Front, 200, 200);
   EXPECT_EQ(s.ws.tools.ClickList1.count, 3);
-  pressInView(s.ws, s.host, kFrontView, 200, 200, MouseButton::Right);
+  pressInView(s.ws, s.host, View::Front, 200, 200, MouseButton::Right);
   EXPECT_EQ(s.ws.tools.ClickStage, 2);
-  s.click(kFrontView, 200, 230);  // depth 30
+  s.click(View::Front, 200, 230);  // depth 30
   ASSERT_EQ(s.ws.scene.ObjectCount, 1);
   EXPECT_NEAR(s.last().max[2] - s.last().min[2], 30, 1e-3);
   EXPECT_EQ(s.ws.views.CentrePoint.x, 230) << "a pending list keeps the centre";
@@ -100,22 +102,22 @@ TEST(Clicks, PolygonNeedsThreePointsBeforeARightClickEndsIt) {
 
 TEST(Clicks, RightClickWithoutAListMovesTheCentreAndTheDepthOfTheNextConstruction) {
   Session s;
-  pressInView(s.ws, s.host, kTopView, 300, 120, MouseButton::Right);
+  pressInView(s.ws, s.host, View::Top, 300, 120, MouseButton::Right);
   EXPECT_EQ(s.ws.views.CentrePoint.x, 300);
   EXPECT_EQ(s.ws.views.CentrePoint.z, 120);
   s.tool(ModeMultiSurface);
   s.ws.tools.DegreeStep = 2;
-  s.click(kFrontView, 10, 10);
-  s.click(kFrontView, 50, 50);
+  s.click(View::Front, 10, 10);
+  s.click(View::Front, 50, 50);
   EXPECT_FLOAT_EQ(s.last().min[2], 120);
 }
 
 TEST(Clicks, EnterClicksInTheViewTheMouseLastMovedOver) {
   Session s;
   s.tool(ModeSphere);
-  moveInView(s.ws, s.host, kSideView, 300, 300);
+  moveInView(s.ws, s.host, View::Side, 300, 300);
   enterKey(s.ws, s.host);
-  moveInView(s.ws, s.host, kSideView, 340, 360);
+  moveInView(s.ws, s.host, View::Side, 340, 360);
   enterKey(s.ws, s.host);
   ASSERT_EQ(s.ws.scene.ObjectCount, 1);
   // Centre (z, y) = (300, 300) in the side view; radius 40 around the vertical axis and
@@ -148,15 +150,15 @@ TEST(Previews, DrawnAndErasedRestoreEveryPixel) {
   };
   for (std::uint8_t mode : {ModeCube, ModeSphere, ModePolygon, ModeRing}) {
     s.tool(mode);
-    s.click(kFrontView, 200, 200);
-    if (mode == ModeCube) s.click(kFrontView, 300, 260);
+    s.click(View::Front, 200, 200);
+    if (mode == ModeCube) s.click(View::Front, 300, 260);
     const auto mouse = s.ws.views.MousePosition[0];
     erasePreview(s.ws);
     before = snapshot();
     for (int step = 0; step < 12; ++step) {
-      moveInView(s.ws, s.host, step % 3 + 1, 250 + 7 * step, 280 - 5 * step);
+      moveInView(s.ws, s.host, viewNumbered(step % 3 + 1), 250 + 7 * step, 280 - 5 * step);
     }
-    moveInView(s.ws, s.host, kFrontView, static_cast<int>(mouse[0]), static_cast<int>(mouse[1]));
+    moveInView(s.ws, s.host, View::Front, static_cast<int>(mouse[0]), static_cast<int>(mouse[1]));
     erasePreview(s.ws);
     const auto after = snapshot();
     // The front view's cross is back where it was; the others' crosses moved, so compare

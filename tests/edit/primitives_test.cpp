@@ -98,9 +98,9 @@ TEST(Triangle, SnapsReplaceWholeCornersAndEmptySceneKeepsTheClicks) {
   std::array<std::optional<FaceCorner>, 3> snaps{};
   driehoek(b.ctx, {1, 2, 150}, {30, 2, 150}, {1, 40, 150}, snaps);
   EXPECT_FLOAT_EQ(b.scene.FaceTable[0].corners[1].x, 30);
-  EXPECT_FALSE(nearestCorner(Scene{}, b.views, kFrontView, 1, 1).has_value());
+  EXPECT_FALSE(nearestCorner(Scene{}, b.views, View::Front, 1, 1).has_value());
   // The nearest corner weighs the depth difference by a tenth.
-  auto near = nearestCorner(b.scene, b.views, kFrontView, 29, 3);
+  auto near = nearestCorner(b.scene, b.views, View::Front, 29, 3);
   ASSERT_TRUE(near.has_value());
   EXPECT_FLOAT_EQ(near->x, 30);
   near->u = 77;
@@ -137,8 +137,8 @@ TEST(Polygon, ConcaveOutlineIsFilledWithoutCrossingItsEdges) {
   // No fill triangle may cover the notch at (250, 250).
   for (int i = 0; i < b.scene.FaceCount; ++i) {
     const Face& f = b.scene.FaceTable[static_cast<std::size_t>(i)];
-    EXPECT_FALSE(pointInTriangleXY(f.corners[0].point(), f.corners[1].point(),
-                                   f.corners[2].point(), 250, 250));
+    EXPECT_FALSE(pointInTriangleXY(f.corners[0].point(), f.corners[1].point(), f.corners[2].point(),
+                                   250, 250));
   }
   Builder out;
   out.list({{100, 100}, {2000, 100}, {200, 200}});

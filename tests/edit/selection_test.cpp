@@ -33,7 +33,7 @@ struct Scene2 {
     }
     return n;
   }
-  void click(int view, int x, int y) {
+  void click(View view, int x, int y) {
     moveInView(ws, host, view, x, y);
     clickInView(ws, host, view);
   }
@@ -43,12 +43,12 @@ TEST(RectangleSelection, OffDeselectsWholeObjectsButOnlyEnclosedPoints) {
   Scene2 s;
   selectAll(s.ws.scene);
   // A rectangle over the left half of box "a" in the front view, with "off".
-  doselectvierkant(s.ws.scene, kFrontView, 90, 90, 120, 160, 0);
+  doselectvierkant(s.ws.scene, View::Front, 90, 90, 120, 160, 0);
   EXPECT_EQ(s.ws.scene.ObjectTable[0].selected, 0);
   EXPECT_EQ(s.selectedCorners(0), 0) << "object mode clears the whole object";
   EXPECT_EQ(s.selectedCorners(1), 36);
   selectAll(s.ws.scene);
-  doselectvierkantpoints(s.ws.scene, kFrontView, 90, 90, 120, 160, 0);
+  doselectvierkantpoints(s.ws.scene, View::Front, 90, 90, 120, 160, 0);
   EXPECT_EQ(s.ws.scene.ObjectTable[0].selected, 1) << "faces with a corner left stay";
   const int left = s.selectedCorners(0);
   EXPECT_GT(left, 0);
@@ -65,7 +65,7 @@ TEST(RectangleSelection, ObjectRectangleResetsPartialPointSelection) {
   Scene2 s;
   s.ws.scene.FaceTable[3].corners[1].selected = 1;
   s.ws.scene.FaceTable[3].selected = 1;
-  doselectvierkant(s.ws.scene, kFrontView, 290, 90, 360, 160, 1);  // over "b" only
+  doselectvierkant(s.ws.scene, View::Front, 290, 90, 360, 160, 1);  // over "b" only
   EXPECT_EQ(s.selectedCorners(0), 0) << "object a's stray point follows its flag";
   EXPECT_EQ(s.selectedCorners(1), 36);
 }
@@ -74,10 +74,10 @@ TEST(RectangleSelection, FirstClickAtColumnZeroIsNotTakenAsStarted) {
   Scene2 s;
   Points1Click(s.ws.tools, s.ws.scene);
   s.ws.tools.selectpoints = false;  // objects
-  s.click(kFrontView, 0, 50);
-  s.click(kFrontView, 200, 200);  // taken as a new first click
+  s.click(View::Front, 0, 50);
+  s.click(View::Front, 200, 200);  // taken as a new first click
   EXPECT_EQ(s.ws.scene.ObjectTable[0].selected, 0);
-  s.click(kFrontView, 90, 90);
+  s.click(View::Front, 90, 90);
   EXPECT_EQ(s.ws.scene.ObjectTable[0].selected, 1) << "rectangle (200,200)-(90,90) holds a";
   EXPECT_EQ(s.ws.scene.ObjectTable[1].selected, 0);
 }
@@ -89,20 +89,21 @@ TEST(Picks, ObjectNearestToTheCentreDepthWinsAndFacePickFollowsItsFirstCorner) {
   startWorkspace(ws, 5);
   addBoxObject(ws.scene, host, 100, 100, 400, 50, "far");   // z 350..400
   addBoxObject(ws.scene, host, 100, 100, 170, 50, "near");  // z 120..170, centre 145
-  ASSERT_TRUE(pickObject(ws.scene, ws.views, kFrontView, 125, 125, 1));
+  ASSERT_TRUE(pickObject(ws.scene, ws.views, View::Front, 125, 125, 1));
   EXPECT_EQ(ws.scene.ObjectTable[1].selected, 1) << "centre 145 is nearest to 150";
   EXPECT_EQ(ws.scene.ObjectTable[0].selected, 0);
   ws.views.CentrePoint.z = 390;
-  pickObject(ws.scene, ws.views, kFrontView, 125, 125, 1);
+  pickObject(ws.scene, ws.views, View::Front, 125, 125, 1);
   EXPECT_EQ(ws.scene.ObjectTable[0].selected, 1);
-  EXPECT_FALSE(pickObject(ws.scene, ws.views, kFrontView, 700, 700, 1)) << "a miss";
+  EXPECT_FALSE(pickObject(ws.scene, ws.views, View::Front, 700, 700, 1)) << "a miss";
 
   ws.views.CentrePoint.z = 150;
   setObjectSelected(ws.scene, 0, 0);
   setObjectSelected(ws.scene, 1, 0);
-  ASSERT_TRUE(pickFace(ws.scene, ws.views, kFrontView, 125, 125, 1));
+  ASSERT_TRUE(pickFace(ws.scene, ws.views, View::Front, 125, 125, 1));
   int selected_faces = 0;
-  for (int i = 0; i < ws.scene.FaceCount; ++i) selected_faces += ws.scene.FaceTable[static_cast<std::size_t>(i)].selected;
+  for (int i = 0; i < ws.scene.FaceCount; ++i)
+    selected_faces += ws.scene.FaceTable[static_cast<std::size_t>(i)].selected;
   EXPECT_EQ(selected_faces, 1);
   EXPECT_EQ(ws.scene.ObjectTable[1].selected, 1);
 }

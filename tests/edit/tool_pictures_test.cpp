@@ -15,7 +15,8 @@ std::vector<std::uint8_t> bytes(const Canvas& c) {
 
 TEST(ToolPictures, EveryToolHasItsOwnDrawingAndTheEmptyOneIsBlank) {
   std::set<std::vector<std::uint8_t>> seen;
-  for (int t = static_cast<int>(ToolPicture::Empty); t <= static_cast<int>(ToolPicture::Glue); ++t) {
+  for (int t = static_cast<int>(ToolPicture::Empty); t <= static_cast<int>(ToolPicture::Glue);
+       ++t) {
     seen.insert(bytes(toolPicture(static_cast<ToolPicture>(t))));
   }
   EXPECT_EQ(seen.size(), 17u);

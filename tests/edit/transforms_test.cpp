@@ -28,7 +28,7 @@ struct Bench {
     updateAllObjectBounds(ws.scene);
     return ws.scene.ObjectTable[0];
   }
-  void drag(int view, std::initializer_list<std::pair<int, int>> path) {
+  void drag(View view, std::initializer_list<std::pair<int, int>> path) {
     auto it = path.begin();
     moveInView(ws, host, view, it->first, it->second);
     pressInView(ws, host, view, it->first, it->second, MouseButton::Left);
@@ -42,12 +42,12 @@ TEST(ResizeDrag, StepsOnlyPerThreePixelsOfVerticalMovement) {
   b.ws.settings.GridStep = 1;
   setObjectSelected(b.ws.scene, 0, 1);
   ASSERT_TRUE(toggleFlagTool(b.ws, FlagTool::Resize));
-  b.drag(kFrontView, {{400, 400}, {400, 401}, {400, 403}});  // 1 then 2 pixels
+  b.drag(View::Front, {{400, 400}, {400, 401}, {400, 403}});  // 1 then 2 pixels
   EXPECT_FLOAT_EQ(b.bounds().max[0] - b.bounds().min[0], 100);
-  b.drag(kFrontView, {{400, 400}, {400, 403}});  // 3 pixels down: one step of 10 %
+  b.drag(View::Front, {{400, 400}, {400, 403}});  // 3 pixels down: one step of 10 %
   EXPECT_NEAR(b.bounds().max[0] - b.bounds().min[0], 110, 1e-3);
   b.ws.settings.GridStep = 5;
-  b.drag(kFrontView, {{400, 400}, {400, 405}, {400, 395}});  // one grid step each way
+  b.drag(View::Front, {{400, 400}, {400, 405}, {400, 395}});  // one grid step each way
   EXPECT_NEAR(b.bounds().max[0] - b.bounds().min[0], 110 * 1.1 * 0.9, 1e-2);
 }
 
@@ -94,7 +94,7 @@ TEST(MirrorAndTurn, MirroredCubeIsInsideOutAndTurningRestoresIt) {
 TEST(DragAlong, SingleCornerMovesTheWholeWay) {
   Bench b;
   b.ws.scene.FaceTable[0].corners[0].selected = 1;  // (200, 100, 200)
-  meegetrokken(b.ws, kFrontView, {200, 100, 150}, 230, 90);
+  meegetrokken(b.ws, View::Front, {200, 100, 150}, 230, 90);
   EXPECT_FLOAT_EQ(b.ws.scene.FaceTable[0].corners[0].x, 230);
   EXPECT_FLOAT_EQ(b.ws.scene.FaceTable[0].corners[0].y, 90);
   EXPECT_FLOAT_EQ(b.ws.scene.FaceTable[0].corners[0].z, 200);
@@ -105,8 +105,8 @@ TEST(CopyTool, CopyInTheTopViewMovesAlongXAndZOnlyAndStaysOn) {
   setObjectSelected(b.ws.scene, 0, 1);
   toggleFlagTool(b.ws, FlagTool::Copy);
   auto click = [&](int x, int y) {
-    moveInView(b.ws, b.host, kTopView, x, y);
-    clickInView(b.ws, b.host, kTopView);
+    moveInView(b.ws, b.host, View::Top, x, y);
+    clickInView(b.ws, b.host, View::Top);
   };
   click(100, 100);
   click(150, 120);
@@ -124,7 +124,7 @@ TEST(CopyTool, CopyInTheTopViewMovesAlongXAndZOnlyAndStaysOn) {
 TEST(ResizeRectangle, SideViewLeavesXAndScalesToTheClicks) {
   Bench b;
   setObjectSelected(b.ws.scene, 0, 1);
-  doresvierkant(b.ws, kSideView, {400, 300, 0}, 450, 500);  // z 400..450, y 300..500
+  doresvierkant(b.ws, View::Side, {400, 300, 0}, 450, 500);  // z 400..450, y 300..500
   const ModelObject o = b.bounds();
   EXPECT_FLOAT_EQ(o.min[0], 200);
   EXPECT_FLOAT_EQ(o.max[0], 300);
@@ -139,7 +139,7 @@ TEST(MoveDrag, MovesFlaggedCornersOfSelectedObjectsAlongTheViewAxes) {
   b.ws.settings.GridStep = 1;
   setObjectSelected(b.ws.scene, 0, 1);
   toggleFlagTool(b.ws, FlagTool::Move);
-  b.drag(kSideView, {{100, 100}, {110, 105}, {130, 120}});
+  b.drag(View::Side, {{100, 100}, {110, 105}, {130, 120}});
   const ModelObject o = b.bounds();
   EXPECT_FLOAT_EQ(o.min[2], 100 + 30);  // side view columns are z
   EXPECT_FLOAT_EQ(o.min[1], 100 + 20);

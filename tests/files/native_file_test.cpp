@@ -201,6 +201,33 @@ TEST(NativeFile, EveryTruncationKeepsAConsistentPrefix) {
   }
 }
 
+TEST(NativeFile, FileCutShortSaysSoAndLeavesEveryFaceInAnObjectOrTheSceneAsItWas) {
+  TempDir dir;
+  ScriptedHost host;
+  Scene source = sampleScene(host, 3);
+  opslaan(source, "full.fcy");
+  const std::string bytes = readFile("full.fcy");
+  const std::size_t faces_start = 4 + sizeof(MaterialEntry) + 4;
+  // Cut inside the 20th face: 19 faces are read and closed into one object of their own.
+  writeFile("cut.fcy", bytes.substr(0, faces_start + 19 * sizeof(Face) + 10));
+  Scene scene = sampleScene(host, 1, 500);
+  host.messages.clear();
+  EXPECT_TRUE(ophaal(scene, host, "cut.fcy", true, nullptr));
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_NE(host.messages[0].text.find("the file ends early: 19 faces read"), std::string::npos);
+  EXPECT_EQ(scene.FaceCount, 19);
+  EXPECT_EQ(scene.openObject().first, 19) << "no face is left outside an object";
+  EXPECT_EQ(invariantViolation(scene), "");
+  // Cut before any whole face: the scene stays as it was.
+  writeFile("cut.fcy", bytes.substr(0, faces_start + 50));
+  Scene kept = sampleScene(host, 1, 500);
+  host.messages.clear();
+  EXPECT_FALSE(ophaal(kept, host, "cut.fcy", true, nullptr));
+  EXPECT_EQ(kept.FaceCount, 12);
+  EXPECT_EQ(kept.ObjectCount, 1);
+  EXPECT_EQ(host.messages.size(), 1u);
+}
+
 TEST(NativeFile, HostileCountsAndRangesEndInAnErrorWithConsistentTables) {
   TempDir dir;
   ScriptedHost host;

@@ -122,7 +122,7 @@ TEST(ExitCommand, CancelKeepsTheProgramAndTheFlag) {
   EXPECT_FALSE(f.scene.ModifiedFlag);
 }
 
-TEST(Shutdown, AsksYesOrNoAndRemovesExactlyTheShutdownScratchFiles) {
+TEST(Shutdown, AsksAndRemovesExactlyTheShutdownScratchFilesOrKeepsAllOnCancel) {
   ShellFixture f;
   const char* removed[] = {"lijnar",   "lijnar2",     "punten",     "lijntje", "walk.fil",
                            "undo.fil", "~veelpt.tmp", "header.tmp", "del&.del"};
@@ -130,10 +130,14 @@ TEST(Shutdown, AsksYesOrNoAndRemovesExactlyTheShutdownScratchFiles) {
   writeFile(f.dir.file("moddd.tmp"), "x");
   writeFile(f.dir.file("b@walk.tmp"), "x");
   f.scene.ModifiedFlag = true;
-  f.host.answers = {Answer::Yes};
-  shutdownScene(f.scene, f.host, f.save);
-  ASSERT_EQ(f.host.messages.size(), 1u);
-  EXPECT_EQ(f.host.messages[0].buttons, MessageButtons::YesNo) << "no Cancel at shutdown";
+  // Cancel keeps the window open: nothing saved, nothing removed.
+  f.host.answers = {Answer::Cancel, Answer::Yes};
+  EXPECT_FALSE(shutdownScene(f.scene, f.host, f.save));
+  EXPECT_EQ(f.saves, 0);
+  for (const char* name : removed) EXPECT_TRUE(fs::exists(f.dir.file(name))) << name;
+  EXPECT_TRUE(shutdownScene(f.scene, f.host, f.save));
+  ASSERT_EQ(f.host.messages.size(), 2u);
+  EXPECT_EQ(f.host.messages[0].buttons, MessageButtons::YesNoCancel);
   EXPECT_EQ(f.saves, 1);
   for (const char* name : removed) EXPECT_FALSE(fs::exists(f.dir.file(name))) << name;
   EXPECT_TRUE(fs::exists(f.dir.file("moddd.tmp")));

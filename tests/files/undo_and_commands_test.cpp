@@ -115,8 +115,11 @@ TEST(SaveCommand, SavingAt200PercentWritesHundredPercentAndKeepsTheView) {
   opslaan(ws.scene, "at100.fcy");
   setZoom(ws.scene, ws.views, 200);
   const float zoomed = ws.scene.FaceTable[0].corners[0].x;
+  updateAllObjectBounds(ws.scene);  // as the redraw at 200 % leaves them
+  const float zoomed_max_x = ws.scene.ObjectTable[0].max[0];
   ws.scene.ModifiedFlag = true;
   EXPECT_EQ(saveNativeModel(ws.scene, ws.views, dir.file("model.fcy")), "model.fcy");
+  EXPECT_EQ(ws.scene.ObjectTable[0].max[0], zoomed_max_x) << "the view's bounds come back";
   EXPECT_FALSE(ws.scene.ModifiedFlag);
   EXPECT_EQ(ws.views.ZoomPercent, 200);
   EXPECT_NEAR(ws.scene.FaceTable[0].corners[0].x, zoomed, 1e-3);
@@ -127,6 +130,7 @@ TEST(SaveCommand, SavingAt200PercentWritesHundredPercentAndKeepsTheView) {
     EXPECT_NEAR(a.FaceTable[static_cast<std::size_t>(i)].corners[2].y,
                 b.FaceTable[static_cast<std::size_t>(i)].corners[2].y, 1e-3);
   }
+  EXPECT_NEAR(b.ObjectTable[0].max[0], a.ObjectTable[0].max[0], 1e-3) << "bounds saved at 100 %";
 
   // A failing save restores the zoom and keeps the flag.
   ws.scene.ModifiedFlag = true;

@@ -240,12 +240,12 @@ TEST(Boolean, TouchingObjectsKeepTheirFacesAndTheSameObjectTwiceDoesNothing) {
   // The pick: the same object twice starts nothing; the tool stays on.
   chooseBooleanTool(ws.tools, scene, BooleanOperation::Add);
   EXPECT_TRUE(ws.tools.flags.booleanPickOn);
-  EXPECT_EQ(objectUnderClick(scene, 1, 1, 1), 0);
-  EXPECT_FALSE(booleanPickClick(ws, host, 1, 1, 1));
-  EXPECT_FALSE(booleanPickClick(ws, host, 1, 2, 2));
+  EXPECT_EQ(objectUnderClick(scene, View::Front, 1, 1), 0);
+  EXPECT_FALSE(booleanPickClick(ws, host, View::Front, 1, 1));
+  EXPECT_FALSE(booleanPickClick(ws, host, View::Front, 2, 2));
   EXPECT_TRUE(ws.tools.flags.booleanPickOn);
   EXPECT_EQ(ws.tools.PickedObject, 0);
-  EXPECT_TRUE(booleanPickClick(ws, host, 1, 21, 1));  // object D: the operation runs
+  EXPECT_TRUE(booleanPickClick(ws, host, View::Front, 21, 1));  // object D: the operation runs
   EXPECT_FALSE(ws.tools.flags.booleanPickOn);
   // Chosen again, the same entry switches the tool off.
   chooseBooleanTool(ws.tools, scene, BooleanOperation::Add);

@@ -213,12 +213,12 @@ TEST(UserCut, ClicksTakeTheFrontViewOnlyAndAStartAtZeroIsNone) {
   chooseUserExtend(ws.tools, ws.scene);
   EXPECT_TRUE(ws.tools.flags.userExtendOn);
 
-  EXPECT_FALSE(userExtendClick(ws, host, 2, 10, -5, 0));  // top view: nothing stored
+  EXPECT_FALSE(userExtendClick(ws, host, View::Top, 10, -5, 0));  // top view: nothing stored
   EXPECT_EQ(ws.tools.FirstClick.a, 0);
-  EXPECT_FALSE(userExtendClick(ws, host, 1, 0, -5, 0));   // start at x = 0 counts as none
-  EXPECT_FALSE(userExtendClick(ws, host, 1, 10, -5, 0));  // so this one is the start
+  EXPECT_FALSE(userExtendClick(ws, host, View::Front, 0, -5, 0));   // start at x = 0 counts as none
+  EXPECT_FALSE(userExtendClick(ws, host, View::Front, 10, -5, 0));  // so this one is the start
   EXPECT_EQ(ws.scene.FaceCount, 1);
-  EXPECT_TRUE(userExtendClick(ws, host, 1, 10, 30, 0));
+  EXPECT_TRUE(userExtendClick(ws, host, View::Front, 10, 30, 0));
   EXPECT_EQ(ws.scene.FaceCount, 3);
   EXPECT_EQ(ws.tools.FirstClick.a, 0);
 }

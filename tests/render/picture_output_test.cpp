@@ -39,7 +39,8 @@ Decoded decodeJpeg(const std::string& bytes) {
   d.height = static_cast<int>(info.output_height);
   d.rgb.resize(static_cast<std::size_t>(d.width) * d.height * 3);
   while (info.output_scanline < info.output_height) {
-    unsigned char* row = d.rgb.data() + static_cast<std::size_t>(info.output_scanline) * d.width * 3;
+    unsigned char* row =
+        d.rgb.data() + static_cast<std::size_t>(info.output_scanline) * d.width * 3;
     jpeg_read_scanlines(&info, &row, 1);
   }
   jpeg_finish_decompress(&info);
@@ -76,7 +77,8 @@ TEST(ViewBitmap, HoldsTheMarkerAndTheCrossAsShown) {
   ASSERT_EQ(bmp.size(), 54u + 1800u * 500u);
   // Bottom-up rows: the pixel at (x, y) lives in stored row 499 - y.
   auto pixel = [&](int x, int y) {
-    const std::size_t at = 54 + static_cast<std::size_t>(499 - y) * 1800 + 3 * static_cast<std::size_t>(x);
+    const std::size_t at =
+        54 + static_cast<std::size_t>(499 - y) * 1800 + 3 * static_cast<std::size_t>(x);
     return Rgb{static_cast<std::uint8_t>(bmp[at + 2]), static_cast<std::uint8_t>(bmp[at + 1]),
                static_cast<std::uint8_t>(bmp[at])};
   };

@@ -92,7 +92,7 @@ TEST(SplitRedraw, FailureLeavesWhatDrawingFaceByFaceLeaves) {
   ws.views.SurveyVisible = false;
   ws.scene.FaceTable[4000].material = 7;  // a material without a picture
   EXPECT_THROW(redraw(ws), RangeError);
-  const FrameBuffers expected = drawInOrder(ws, kFrontView, ShadingMode::Flat);
+  const FrameBuffers expected = drawInOrder(ws, 1, ShadingMode::Flat);
   EXPECT_TRUE(pixels(ws.frame.ViewBitmap, kBitmapSize) == pixels(expected.ViewBitmap, kBitmapSize));
   EXPECT_TRUE(ws.frame.DepthBuffer == expected.DepthBuffer);
 }

@@ -29,7 +29,8 @@ TEST(SurveyProjection, QuickRotationsGiveTheKernelsFloatsExactly) {
     centroid.centre[2] = coordinate(random);
     const SurveyProjection projection(settings, centroid);
     for (int k = 0; k < 500; ++k) {
-      const Point3 p{coordinate(random), coordinate(random), round % 7 == 0 ? 150.f : coordinate(random)};
+      const Point3 p{coordinate(random), coordinate(random),
+                     round % 7 == 0 ? 150.f : coordinate(random)};
       FaceCorner c;
       c.setPoint(p);
       rotateY(c, true, projection.centre, projection.cos_y, projection.sin_y, true);
@@ -40,7 +41,8 @@ TEST(SurveyProjection, QuickRotationsGiveTheKernelsFloatsExactly) {
           (static_cast<double>(c.x) - projection.centre.x) * projection.scale + kSurveyWidth / 2);
       ASSERT_EQ(q.x, expected_column);
       ASSERT_EQ(q.y, static_cast<float>((static_cast<double>(c.y) - projection.centre.y) *
-                                            projection.scale + kSurveyHeight / 2));
+                                            projection.scale +
+                                        kSurveyHeight / 2));
     }
   }
 }
@@ -55,7 +57,8 @@ struct SurveyFixture {
   int nonBackground() const {
     int n = 0;
     for (int y = 0; y < kSurveyHeight; ++y) {
-      for (int x = 0; x < kSurveyWidth; ++x) n += !(ws.survey.Image4.pixel(x, y) == Rgb{255, 255, 255});
+      for (int x = 0; x < kSurveyWidth; ++x)
+        n += !(ws.survey.Image4.pixel(x, y) == Rgb{255, 255, 255});
     }
     return n;
   }
@@ -79,7 +82,7 @@ TEST(SurveyView, HiddenWindowDrawsNothingAndItsCrossStays) {
   f.ws.survey.Image4.fill({1, 2, 3});
   const int column = f.ws.survey.cross_column;
   redraw(f.ws);
-  f.ws.hooks.survey_cross(kFrontView, 300, 300);
+  f.ws.hooks.survey_cross(View::Front, 300, 300);
   EXPECT_EQ(f.ws.survey.Image4.pixel(50, 50), (Rgb{1, 2, 3}));
   EXPECT_EQ(f.ws.survey.cross_column, column);
 }
@@ -102,7 +105,7 @@ TEST(SurveyView, CrossFollowsTheMainViewsThroughTheSurveyTurn) {
   f.ws.settings.SurveyAngleY = 0;
   f.ws.settings.SurveyScale = 0.5f;
   redraw(f.ws);
-  f.ws.hooks.survey_cross(kFrontView, 100, 60);
+  f.ws.hooks.survey_cross(View::Front, 100, 60);
   // No turn: the position times the scale.
   EXPECT_EQ(f.ws.survey.cross_column, 50);
   EXPECT_EQ(f.ws.survey.cross_row, 30);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "render/bmp_writer.h"
+#include "render/view_lines.h"
 #include "render/view_render.h"
 #include "scene/errors.h"
 #include "support/scene_checks.h"
@@ -47,13 +48,13 @@ int countColour(const Canvas& c, Rgb colour) {
 
 TEST(Projection, EachViewMapsItsAxesToColumnRowAndDepth) {
   Point3 p{1, 2, 3};
-  projectToView(kFrontView, p);
+  projectToView(View::Front, p);
   EXPECT_EQ((std::array{p.x, p.y, p.z}), (std::array{1.f, 2.f, 3.f}));
   p = {1, 2, 3};
-  projectToView(kTopView, p);  // the top view maps z to rows, depth -y
+  projectToView(View::Top, p);  // the top view maps z to rows, depth -y
   EXPECT_EQ((std::array{p.x, p.y, p.z}), (std::array{1.f, 3.f, -2.f}));
   p = {1, 2, 3};
-  projectToView(kSideView, p);  // the side view maps z to columns, depth x
+  projectToView(View::Side, p);  // the side view maps z to columns, depth x
   EXPECT_EQ((std::array{p.x, p.y, p.z}), (std::array{3.f, 2.f, 1.f}));
 }
 
@@ -61,13 +62,13 @@ TEST(WireLine, MajorAxisWalkTruncatesTheMinorCoordinate) {
   Canvas bitmap(816, 816);
   const Rgb red{255, 0, 0};
   // x-major from (10, 20) to (14, 22): y = 2 (x - 10) div 4 + 20 -> 20 20 21 21 22.
-  drawViewLine(bitmap, kFrontView, {10.9f, 20.2f, 0}, {14, 22, 0}, red);
+  drawViewLine(bitmap, View::Front, {10.9f, 20.2f, 0}, {14, 22, 0}, red);
   const int expected_rows[] = {20, 20, 21, 21, 22};
   for (int i = 0; i < 5; ++i) EXPECT_EQ(bitmap.pixel(10 + i, expected_rows[i]), red) << i;
   EXPECT_EQ(countColour(bitmap, red), 5) << "both ends are drawn, nothing else";
   // y-major in the top view: (x, z) = (30, 40) to (31, 44) -> columns 30 30 30 30 31.
   Canvas top(816, 816);
-  drawViewLine(top, kTopView, {30, 999, 40}, {31, -5, 44}, red);
+  drawViewLine(top, View::Top, {30, 999, 40}, {31, -5, 44}, red);
   for (int row = 40; row <= 43; ++row) EXPECT_EQ(top.pixel(30, row), red) << row;
   EXPECT_EQ(top.pixel(31, 44), red);
 }
@@ -75,16 +76,16 @@ TEST(WireLine, MajorAxisWalkTruncatesTheMinorCoordinate) {
 TEST(WireLine, ClippedToColumnsAndRowsZeroTo813AndNothingBelowOne) {
   Canvas bitmap(816, 816);
   const Rgb blue{0, 0, 255};
-  drawViewLine(bitmap, kFrontView, {-50, 400, 0}, {2000, 400, 0}, blue);
+  drawViewLine(bitmap, View::Front, {-50, 400, 0}, {2000, 400, 0}, blue);
   EXPECT_EQ(bitmap.pixel(0, 400), blue);
   EXPECT_EQ(bitmap.pixel(813, 400), blue);
   EXPECT_EQ(bitmap.pixel(814, 400), kWhite);
   EXPECT_EQ(countColour(bitmap, blue), 814);
-  drawViewLine(bitmap, kFrontView, {300, 814, 0}, {500, 814, 0}, blue);
+  drawViewLine(bitmap, View::Front, {300, 814, 0}, {500, 814, 0}, blue);
   EXPECT_EQ(countColour(bitmap, blue), 814) << "row 814 is never plotted";
-  drawViewLine(bitmap, kFrontView, {0.9f, -3, 0}, {-40, 0.5f, 0}, blue);
+  drawViewLine(bitmap, View::Front, {0.9f, -3, 0}, {-40, 0.5f, 0}, blue);
   EXPECT_EQ(countColour(bitmap, blue), 814) << "all four ends below 1 draw nothing";
-  EXPECT_THROW(drawViewLine(bitmap, kFrontView, {3e10f, 1, 0}, {1, 1, 0}, blue), RangeError);
+  EXPECT_THROW(drawViewLine(bitmap, View::Front, {3e10f, 1, 0}, {1, 1, 0}, blue), RangeError);
 }
 
 TEST(Redraw, EmptySceneShowsClearedViewsMarkersAndCrosses) {
@@ -202,7 +203,8 @@ TEST(Redraw, ScrolledViewClearsOnlyFromItsScrollPosition) {
 TEST(CanvasPreview, EveryStrokeDrawnTwiceInNotXorRestoresThePicture) {
   Canvas c(60, 50);
   for (int y = 0; y < 50; ++y) {
-    for (int x = 0; x < 60; ++x) c.setPixel(x, y, {static_cast<std::uint8_t>(x * 4), 7, static_cast<std::uint8_t>(y)});
+    for (int x = 0; x < 60; ++x)
+      c.setPixel(x, y, {static_cast<std::uint8_t>(x * 4), 7, static_cast<std::uint8_t>(y)});
   }
   const Canvas before = c;
   c.pen = {{0, 0, 0}, PenMode::NotXor};
@@ -215,8 +217,9 @@ TEST(CanvasPreview, EveryStrokeDrawnTwiceInNotXorRestoresThePicture) {
     c.ellipse(20, 20, 21, 20);
     c.line(-10, 25, 100, 25);
   }
-  EXPECT_EQ(std::vector<std::uint8_t>(c.data(), c.data() + c.stride() * c.height()),
-            std::vector<std::uint8_t>(before.data(), before.data() + before.stride() * before.height()));
+  EXPECT_EQ(
+      std::vector<std::uint8_t>(c.data(), c.data() + c.stride() * c.height()),
+      std::vector<std::uint8_t>(before.data(), before.data() + before.stride() * before.height()));
 }
 
 TEST(BmpWriter, HeaderAndBottomUpPaddedRows) {

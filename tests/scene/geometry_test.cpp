@@ -248,32 +248,28 @@ Face faceSeenIn(int view) {
 TEST(FaceHit, EachViewProjectsItsOwnAxes) {
   for (int view = 1; view <= 3; ++view) {
     const Face face = faceSeenIn(view);
+    const View v = viewNumbered(view);
     // At row 20 the face spans columns 0..5.
-    EXPECT_TRUE(faceHitInView(view, face, 20, 3)) << view;
-    EXPECT_TRUE(faceHitInView(view, face, 20, 6)) << view;   // one unit outside
-    EXPECT_FALSE(faceHitInView(view, face, 20, 7)) << view;  // two units outside
-    EXPECT_TRUE(faceHitInView(view, face, 20, -1.9)) << view;
-    EXPECT_FALSE(faceHitInView(view, face, 20, -2)) << view;
+    EXPECT_TRUE(faceHitInView(v, face, 20, 3)) << view;
+    EXPECT_TRUE(faceHitInView(v, face, 20, 6)) << view;   // one unit outside
+    EXPECT_FALSE(faceHitInView(v, face, 20, 7)) << view;  // two units outside
+    EXPECT_TRUE(faceHitInView(v, face, 20, -1.9)) << view;
+    EXPECT_FALSE(faceHitInView(v, face, 20, -2)) << view;
     for (int other = 1; other <= 3; ++other) {
       if (other == view) continue;
-      EXPECT_FALSE(faceHitInView(other, face, 20, 3)) << view << other;
+      EXPECT_FALSE(faceHitInView(viewNumbered(other), face, 20, 3)) << view << other;
     }
   }
-  // Any other view puts every corner at (0, 0).
-  const Face face = faceSeenIn(1);
-  EXPECT_TRUE(faceHitInView(0, face, 0, 1));
-  EXPECT_FALSE(faceHitInView(4, face, 0, 2));
-  EXPECT_FALSE(faceHitInView(4, face, 1, 0));
 }
 
 TEST(FaceHit, RowsTruncateTowardZeroAndStopAtTheCorners) {
   const Face face = faceSeenIn(1);
-  EXPECT_TRUE(faceHitInView(1, face, -0.5, 0));  // trunc(-0.5) = 0; floor would miss
-  EXPECT_FALSE(faceHitInView(1, face, -1, 0));
-  EXPECT_TRUE(faceHitInView(1, face, 40.9, 0));
-  EXPECT_FALSE(faceHitInView(1, face, 41, 0));
-  EXPECT_TRUE(faceHitInView(1, face, 0, 11));  // bottom edge spans 0..10
-  EXPECT_FALSE(faceHitInView(1, face, 0, 12));
+  EXPECT_TRUE(faceHitInView(View::Front, face, -0.5, 0));  // trunc(-0.5) = 0; floor would miss
+  EXPECT_FALSE(faceHitInView(View::Front, face, -1, 0));
+  EXPECT_TRUE(faceHitInView(View::Front, face, 40.9, 0));
+  EXPECT_FALSE(faceHitInView(View::Front, face, 41, 0));
+  EXPECT_TRUE(faceHitInView(View::Front, face, 0, 11));  // bottom edge spans 0..10
+  EXPECT_FALSE(faceHitInView(View::Front, face, 0, 12));
 }
 
 TEST(FaceHit, CornerOrderDoesNotMatter) {
@@ -283,11 +279,11 @@ TEST(FaceHit, CornerOrderDoesNotMatter) {
   do {
     Face face;
     for (int i = 0; i < 3; ++i) face.corners[i] = corners[order[i]];
-    EXPECT_TRUE(faceHitInView(1, face, 5, 11));  // span 0..10 at row 5
-    EXPECT_FALSE(faceHitInView(1, face, 5, 12));
-    EXPECT_TRUE(faceHitInView(1, face, 20, 16));  // span 2..15 at row 20
-    EXPECT_FALSE(faceHitInView(1, face, 20, 17));
-    EXPECT_FALSE(faceHitInView(1, face, 20, 0));
+    EXPECT_TRUE(faceHitInView(View::Front, face, 5, 11));  // span 0..10 at row 5
+    EXPECT_FALSE(faceHitInView(View::Front, face, 5, 12));
+    EXPECT_TRUE(faceHitInView(View::Front, face, 20, 16));  // span 2..15 at row 20
+    EXPECT_FALSE(faceHitInView(View::Front, face, 20, 17));
+    EXPECT_FALSE(faceHitInView(View::Front, face, 20, 0));
   } while (std::next_permutation(order, order + 3));
 }
 
@@ -297,12 +293,12 @@ TEST(FaceHit, HugeCoordinatesNeitherOverflowNorPassSilently) {
   face.corners[0] = cornerAt(-2e9f, -2e9f, 0);
   face.corners[1] = cornerAt(2e9f, -2e9f, 0);
   face.corners[2] = cornerAt(-2e9f, 2e9f, 0);
-  EXPECT_TRUE(faceHitInView(1, face, 1.9e9, -1.9e9 + 1));
-  EXPECT_FALSE(faceHitInView(1, face, 1.9e9, -1.9e9 + 2));
-  EXPECT_FALSE(faceHitInView(1, face, 1.9e9, 0));
+  EXPECT_TRUE(faceHitInView(View::Front, face, 1.9e9, -1.9e9 + 1));
+  EXPECT_FALSE(faceHitInView(View::Front, face, 1.9e9, -1.9e9 + 2));
+  EXPECT_FALSE(faceHitInView(View::Front, face, 1.9e9, 0));
   face.corners[1].x = 3e9f;
-  EXPECT_THROW(faceHitInView(1, face, 0, 0), RangeError);
-  EXPECT_THROW(faceHitInView(1, faceSeenIn(1), kNaN, 0), RangeError);
+  EXPECT_THROW(faceHitInView(View::Front, face, 0, 0), RangeError);
+  EXPECT_THROW(faceHitInView(View::Front, faceSeenIn(1), kNaN, 0), RangeError);
 }
 
 TEST(PointInTriangle, HalfUnitToleranceAlongXInAnyCornerOrder) {
