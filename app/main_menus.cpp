@@ -121,6 +121,7 @@ void TMainview::buildMenus() {
 
   buildSpecialMenu();
   buildNurbsMenu();
+  buildOperationMenus();
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("Help1"));

@@ -63,6 +63,7 @@ void TMainview::setWindows(SecondaryWindows windows) {
   windows_ = std::move(windows);
   host_.setWindows(windows_.name_object, windows_.reading);
   connectArrayCurveWindows();
+  host_.setProgressWindow(windows_.progress);
   if (windows_.survey) {
     // Closing the survey window is the menu's "Survey view" switched off.
     connect(windows_.survey, &TForm17::closedByUser, this, [this] {
@@ -142,6 +143,7 @@ void TMainview::firstActivation() {
   const auto clock = std::chrono::system_clock::now().time_since_epoch().count();
   startWorkspace(ws_, static_cast<unsigned>(clock));
   connectModellingTools(ws_);
+  ws_.host = &host_;
 
   ws_.tools.DegreeStep = ws_.settings.RotationStep;
   ws_.tools.ResizePercent = ws_.settings.ResizeFactor;

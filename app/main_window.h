@@ -37,6 +37,7 @@ class TForm12;
 class TForm13;
 class TForm14;
 class TForm16;
+class TForm15;
 class TForm17;
 class Tabout;
 class Tmodel;
@@ -46,6 +47,8 @@ class Tresmovetext;
 class Toolbox;
 class ViewPanel;
 enum class ShadingChoice;
+enum class BooleanOperation;
+enum class OperationPicture;
 
 // The windows created after the main window, in their order of creation.
 struct SecondaryWindows {
@@ -57,6 +60,7 @@ struct SecondaryWindows {
   TForm12* select_by_name = nullptr;
   TForm13* change_names = nullptr;
   TForm14* name_object = nullptr;
+  TForm15* progress = nullptr;
   TForm17* survey = nullptr;
   Tmodel* model = nullptr;
   TForm3* walk = nullptr;
@@ -197,6 +201,16 @@ class TMainview : public QMainWindow {
   void Down1Click();
   void Resizeandmove1Click();
   void Materialsused1Click();
+  // Extend faces and Boolean: the patterns, the user cut tool and the boolean tools.
+  void Dosimple1Click();
+  void Donormal1Click();
+  void Docomplex1Click();
+  void Docomplex21Click();
+  void User1Click();
+  void Subtract1Click();
+  void Add1Click();
+  void Intersect1Click();
+  void Remove1Click();
 
   // The view handlers: shading radio buttons, scroll bars, "Poly-lines", mouse moves.
   void shadingClick(int view, ShadingChoice choice);
@@ -250,6 +264,10 @@ class TMainview : public QMainWindow {
                       std::function<void()> handler);
   void buildMenus();
   void buildEditMenu(QMenu* edit);
+  void buildOperationMenus();
+  // A boolean entry: the operation chosen, its tool toggled, the toolbox and the picture.
+  void chooseBoolean(BooleanOperation operation);
+  void showOperationPicture(OperationPicture picture);
   // The object and modeler file entries of the "&File" menu, and "Special" -> "Modeling".
   void buildObjectFileMenus(QMenu* file);
   void buildMaterialMenu(QMenu* edit);

@@ -44,11 +44,15 @@ void TMainview::ImageMouseUp(int view, int, int, Qt::MouseButton) {
 }
 
 void TMainview::ImageClick(int view) {
-  // A finished punch switches its tool off; the toolbox shows that.
-  const bool punching = ws_.tools.flags.punchOn;
+  const ToolFlags& f = ws_.tools.flags;
+  const bool picking = f.punchOn || f.booleanPickOn;
   clickInView(ws_, host_, viewNumbered(view));
-  if (punching && !ws_.tools.flags.punchOn) showButs();
-  showViews();
+  // A finished two-object pick switched its tool off: the toolbox follows.
+  if (picking && !(f.punchOn || f.booleanPickOn)) {
+    showButs();
+  } else {
+    showViews();
+  }
 }
 
 void TMainview::FormKeyDown(int key) {

@@ -2,8 +2,11 @@
 #include "qt_host.h"
 
 #include <QApplication>
+#include <QMainWindow>
 #include <QMessageBox>
+#include <QStatusBar>
 
+#include "progress_window.h"
 #include "small_dialogs.h"
 
 namespace facetry {
@@ -89,6 +92,31 @@ void QtHost::busy(bool on) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
   } else if (QApplication::overrideCursor()) {
     QApplication::restoreOverrideCursor();
+  }
+}
+
+void QtHost::progress(int percent) {
+  if (progress_) progress_->setPercent(percent);
+}
+
+void QtHost::showProgress(bool visible) {
+  if (!progress_) return;
+  if (visible) {
+    progress_->show();
+    progress_->raise();
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  } else {
+    progress_->hide();
+  }
+}
+
+void QtHost::progressStage(const std::string& label) {
+  if (progress_) progress_->setStage(QString::fromStdString(label));
+}
+
+void QtHost::status(const std::string& text) {
+  if (auto* window = qobject_cast<QMainWindow*>(parent_)) {
+    window->statusBar()->showMessage(QString::fromStdString(text), 5000);
   }
 }
 

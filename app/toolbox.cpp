@@ -264,6 +264,16 @@ void Toolbox::showPicture(ToolPicture picture) {
   if (image5_) image5_->update();
 }
 
+void Toolbox::showCanvas(const Canvas& picture) {
+  picture_ = Canvas(kPictureWidth, kPictureHeight);
+  for (int y = 0; y < kPictureHeight && y < picture.height(); ++y) {
+    for (int x = 0; x < kPictureWidth && x < picture.width(); ++x) {
+      picture_.setPixel(x, y, picture.pixel(x, y));
+    }
+  }
+  if (image5_) image5_->update();
+}
+
 void Toolbox::showReadout(const QString& horizontal_label, const QString& vertical_label,
                           const QString& horizontal, const QString& vertical,
                           const QString& distance) {

@@ -59,6 +59,8 @@ class Toolbox : public QFrame {
   void showToolState(const ToolState& tools);
   // Image5: how the chosen tool is set up.
   void showPicture(ToolPicture picture);
+  // Shows a picture drawn elsewhere (the menus' explanatory pictures), cut to the box.
+  void showCanvas(const Canvas& picture);
 
   // SpeedButton7 and SpeedButton8: the nurb buttons or the object buttons in front.
   void SpeedButton7Click();

@@ -10,6 +10,7 @@
 #include "model_window.h"
 #include "poly_creator_window.h"
 #include "material_windows.h"
+#include "progress_window.h"
 #include "selection_dialogs.h"
 #include "settings_dialog.h"
 #include "small_dialogs.h"
@@ -56,7 +57,7 @@ std::unique_ptr<TMainview> createWindows() {
   w.select_by_name = static_cast<TForm12*>(add(new TForm12(m)));
   w.change_names = static_cast<TForm13*>(add(new TForm13(m)));
   w.name_object = static_cast<TForm14*>(add(new TForm14(m)));
-  placeholder("TForm15", "Progress first object");
+  w.progress = static_cast<TForm15*>(add(new TForm15(m)));
   w.poly_creator = static_cast<TForm16*>(add(new TForm16(*m, m)));
   w.survey = static_cast<TForm17*>(add(new TForm17(m->workspace(), m)));
   w.nurb_resolution = static_cast<Tnurbresolutie*>(add(new Tnurbresolutie(m)));

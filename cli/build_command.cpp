@@ -16,6 +16,7 @@ int buildCommand(const std::vector<std::string>& args, std::ostream& out, std::o
   startWorkspace(ws, 1);
   connectModellingTools(ws);
   SilentHost host(err);
+  ws.host = &host;
   BuildContext context{ws, host, View::Front, {}};
   const BuildSteps& steps = buildSteps();
   StepArgs words(args, 2);

@@ -26,6 +26,7 @@ using EditSteps = std::vector<EditStep>;
 
 // The families of edit steps, one file each.
 void addSelectionEditSteps(EditSteps& steps);  // --select and the menu transforms
+void addExtendEditSteps(EditSteps& steps);     // --extend, --cut and --boolean
 // The object and modeler file commands.
 void addObjectFileEditSteps(EditSteps& steps);
 void addPunchEditSteps(EditSteps& steps);      // --punch and --glue-selected

@@ -13,6 +13,7 @@ const EditSteps& editSteps() {
     addPunchEditSteps(s);
     addArrayEditSteps(s);
     addMaterialEditSteps(s);
+    addExtendEditSteps(s);
     return s;
   }();
   return steps;

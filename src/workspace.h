@@ -50,6 +50,8 @@ struct ClickHooks {
   Press leftPress;   // grabs a curve control point
   Press mouseMove;   // drags the grabbed control point, highlights the curve to connect
   Press release;     // lets the control point go
+  // The punch tool's pick: punchOrBooleanPick hands it the clicks while punchOn is set.
+  Step punchPick;
 };
 
 struct Workspace {
@@ -74,6 +76,9 @@ struct Workspace {
   RandomSource random;                // the generator of the landscape, seeded at start
   ElasticCage elastic;                // the elastic cage while its mode is on
   ArrayCurveState array_curves;       // the array tools' and free curves' settings
+  // The Host of the program driving the workspace (set by the window and the command-line
+  // tool), for the click steps of the modelling tools; none means nothing is shown.
+  Host* host = nullptr;
 
   RedrawParts redrawParts() {
     return {scene, views, settings, tools, lighting, textures, frame, hooks};

@@ -287,10 +287,13 @@ void clickInView(Workspace& ws, Host& host, View view) {
     from = scene.object(scene.ObjectCount - 1).first;
   }
   erasePreview(ws);
+  // The two-object pick and the user cut work on faces already in place, and a pick
+  // switches itself off in klik: what they leave at the end of the table is not new.
+  const bool in_place = t.flags.punchOn || t.flags.booleanPickOn || t.flags.userExtendOn;
   const bool changed = klik(ws, host, view, mouse[0], mouse[1], ws.views.CentrePoint.z);
   const ToolFlags& f = t.flags;
-  const bool keep_frame =
-      f.copyOn || f.dragAlongOn || f.nurbConnectOn || (t.ToolMode == ModeTriangle && t.detri);
+  const bool keep_frame = in_place || f.copyOn || f.dragAlongOn || f.nurbConnectOn ||
+                          (t.ToolMode == ModeTriangle && t.detri);
   if (view != View::Front && !keep_frame) remapIntoView(scene, ws.views.CentrePoint, view, from);
   if (changed) {
     redrawViews(ws);

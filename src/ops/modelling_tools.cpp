@@ -4,6 +4,7 @@
 #include "ops/elastic.h"
 #include "ops/punch_pick.h"
 #include "ops/array_curve_tools.h"
+#include "ops/cutting_tools.h"
 
 namespace facetry {
 
@@ -11,6 +12,7 @@ void connectModellingTools(Workspace& ws) {
   installPunchTool(ws);
   installElasticTool(ws);
   installArrayAndCurveTools(ws);
+  connectCuttingTools(ws);
 }
 
 }  // namespace facetry

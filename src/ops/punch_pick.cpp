@@ -95,7 +95,7 @@ void installPunchTool(Workspace& ws) {
   ws.click_hooks.pickHover = [&ws](View view, float x, float y) {
     dofig(ws, view, x, y);
   };
-  ws.click_hooks.punchOrBooleanPick = [&ws](View view, float a, float b, float c) {
+  ws.click_hooks.punchPick = [&ws](View view, float a, float b, float c) {
     if (!ws.tools.flags.punchOn) return false;
     NullHost quiet;
     Host& host = ws.click_hooks.host != nullptr ? *ws.click_hooks.host : quiet;

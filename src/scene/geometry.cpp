@@ -275,33 +275,69 @@ bool faceHitInView(View view, const Face& face, double row, double column) {
   return std::fabs(nearest - column) < 2;
 }
 
-bool pointInTriangleXY(const Point3& t0, const Point3& t1, const Point3& t2, double x, double y) {
-  std::array<Point3, 3> p = {t0, t1, t2};
-  if (p[0].y > p[1].y) std::swap(p[0], p[1]);
-  if (p[0].y > p[2].y) std::swap(p[0], p[2]);
-  if (p[1].y > p[2].y) std::swap(p[1], p[2]);
+namespace {
 
-  const Real wy = y;
-  if (wy < p[0].y || wy > p[2].y) return false;
+// The test of pointInTriangleXY in any coordinate plane: `first` and `second` pick the two
+// coordinates (0 x, 1 y, 2 z); corners are ordered by the second, with half a unit of slack
+// along the first.
+bool pointInTrianglePlane(const Point3& t0, const Point3& t1, const Point3& t2, int first,
+                          int second, Real u, Real v) {
+  auto coord = [](const Point3& p, int axis) -> Real {
+    return axis == 0 ? p.x : axis == 1 ? p.y : p.z;
+  };
+  std::array<std::array<Real, 2>, 3> p = {{{coord(t0, first), coord(t0, second)},
+                                           {coord(t1, first), coord(t1, second)},
+                                           {coord(t2, first), coord(t2, second)}}};
+  if (p[0][1] > p[1][1]) std::swap(p[0], p[1]);
+  if (p[0][1] > p[2][1]) std::swap(p[0], p[2]);
+  if (p[1][1] > p[2][1]) std::swap(p[1], p[2]);
 
-  Real long_span = Real{p[2].y} - p[0].y;
+  if (v < p[0][1] || v > p[2][1]) return false;
+
+  Real long_span = p[2][1] - p[0][1];
   if (long_span == 0) long_span = 1;
-  const Real x_long = p[0].x + (Real{p[2].x} - p[0].x) * (wy - p[0].y) / long_span;
-  Real x_short = p[1].x;
-  if (wy < p[1].y) {
-    x_short = p[0].x + (Real{p[1].x} - p[0].x) * (wy - p[0].y) / (Real{p[1].y} - p[0].y);
-  } else if (wy > p[1].y) {
-    x_short = p[1].x + (Real{p[2].x} - p[1].x) * (wy - p[1].y) / (Real{p[2].y} - p[1].y);
+  const Real u_long = p[0][0] + (p[2][0] - p[0][0]) * (v - p[0][1]) / long_span;
+  Real u_short = p[1][0];
+  if (v < p[1][1]) {
+    u_short = p[0][0] + (p[1][0] - p[0][0]) * (v - p[0][1]) / (p[1][1] - p[0][1]);
+  } else if (v > p[1][1]) {
+    u_short = p[1][0] + (p[2][0] - p[1][0]) * (v - p[1][1]) / (p[2][1] - p[1][1]);
   }
   // Half a unit of slack keeps a point on an edge shared by two faces from missing both.
-  const Real wx = x;
-  return std::min(x_short, x_long) - 0.5L <= wx && wx <= std::max(x_short, x_long) + 0.5L;
+  return std::min(u_short, u_long) - 0.5L <= u && u <= std::max(u_short, u_long) + 0.5L;
+}
+
+// The plane a point is tested in against a face: the one that drops the axis of the
+// normal's largest component, so that the face's shadow there is widest. Ties go to z,
+// then x. Returns the (first, second) coordinates: (x, y), (z, y) or (x, z).
+std::pair<int, int> facePlane(const Vec& normal) {
+  const Real ax = std::fabs(normal.x), ay = std::fabs(normal.y), az = std::fabs(normal.z);
+  if (az >= ax && az >= ay) return {0, 1};
+  if (ax >= ay) return {2, 1};
+  return {0, 2};
+}
+
+Vec faceCross(const Point3& c0, const Point3& c1, const Point3& c2) {
+  const Vec corner = widen(c0);
+  return crossWide(widen(c1) - corner, widen(c2) - corner);
+}
+
+}  // namespace
+
+bool pointInTriangleXY(const Point3& t0, const Point3& t1, const Point3& t2, double x, double y) {
+  return pointInTrianglePlane(t0, t1, t2, 0, 1, x, y);
+}
+
+bool pointInFace(const Point3& c0, const Point3& c1, const Point3& c2, const Point3& point) {
+  const auto [first, second] = facePlane(faceCross(c0, c1, c2));
+  const Real p[3] = {point.x, point.y, point.z};
+  return pointInTrianglePlane(c0, c1, c2, first, second, p[first], p[second]);
 }
 
 bool segmentHitsFace(const Point3& p0, const Point3& p1, const Point3& c0, const Point3& c1,
                      const Point3& c2, Point3& meeting) {
   const Vec corner = widen(c0);
-  Vec normal = crossWide(widen(c1) - corner, widen(c2) - corner);
+  Vec normal = faceCross(c0, c1, c2);
   const Real normal_length = length(normal);
   if (normal_length != 0) normal = normal * (1 / normal_length);
 
@@ -313,7 +349,11 @@ bool segmentHitsFace(const Point3& p0, const Point3& p1, const Point3& c0, const
   const Real u = dot(normal, corner - start) / approach;
   meeting = narrow(start + along * u);
   if (u < 0 || u > 1) return false;
-  return pointInTriangleXY(c0, c1, c2, meeting.x, meeting.y);
+  // A line along z meets the face where its x and y are, so the x-y shadow is the right
+  // test for it; any other segment is tested in the face's own widest shadow, so that a
+  // face standing upright is not taken for a slab over every depth.
+  if (p0.x == p1.x && p0.y == p1.y) return pointInTriangleXY(c0, c1, c2, meeting.x, meeting.y);
+  return pointInFace(c0, c1, c2, meeting);
 }
 
 bool segmentsCross2D(double a0x, double a0y, double a1x, double a1y, double b0x, double b0y,

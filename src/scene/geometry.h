@@ -94,10 +94,16 @@ void rotateZ(FaceCorner& corner, bool selected, const Point3& centre, double cos
 bool faceHitInView(View view, const Face& face, double row, double column);
 // Whether (x, y) lies in the triangle's x-y projection, 0.5 tolerance along x.
 bool pointInTriangleXY(const Point3& t0, const Point3& t1, const Point3& t2, double x, double y);
-// Whether segment p0 -> p1 meets the face's plane within the segment and the meeting point's
-// x-y position lies within the face (pointInTriangleXY). Segments parallel to the plane
-// (|n . d| < 1e-7 with n the unit normal) never meet. `meeting` is set whenever the plane
-// is crossed at all, also when the result is false because of the range or triangle test.
+// Whether `point` lies within the face, tested in the coordinate plane that drops the axis
+// of the face normal's largest component: (x, y) when it is z (ties go to z, then x), (z, y)
+// when it is x, (x, z) when it is y; corners ordered by the second coordinate, 0.5
+// tolerance along the first, as pointInTriangleXY does in the x-y plane.
+bool pointInFace(const Point3& c0, const Point3& c1, const Point3& c2, const Point3& point);
+// Whether segment p0 -> p1 meets the face's plane within the segment at a point within the
+// face: pointInFace, except that a segment along z (equal x and y at both ends) is tested in
+// the x-y plane (pointInTriangleXY). Segments parallel to the plane (|n . d| < 1e-7 with n
+// the unit normal) never meet. `meeting` is set whenever the plane is crossed at all, also
+// when the result is false because of the range or triangle test.
 bool segmentHitsFace(const Point3& p0, const Point3& p1, const Point3& c0, const Point3& c1,
                      const Point3& c2, Point3& meeting);
 // Whether segments a0-a1 and b0-b1 of a plane cross: both intersection parameters in 0..1;

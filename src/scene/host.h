@@ -35,6 +35,8 @@ class Host {
   virtual void showProgress(bool /*visible*/) {}
   virtual void progressStage(const std::string& /*label*/) {}
   virtual void busy(bool /*on*/) {}
+  // A short note in the window's status line (a click a tool cannot take, ...).
+  virtual void status(const std::string& /*text*/) {}
 };
 
 }  // namespace facetry

@@ -134,6 +134,10 @@ struct ToolState {
   bool remove = true;    // "Remove": the tool object is deleted afterwards
   int PickHighlight = -1;
   int PickFirst = -1;
+  // The two-object pick of the boolean tool: the object picked first (-1 while none) and
+  // the operation the second pick runs (1 Subtract, 2 Add, 3 Intersect, 4 Remove).
+  int PickedObject = -1;
+  int BooleanOperation = 1;
 };
 
 }  // namespace facetry
