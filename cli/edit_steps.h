@@ -29,9 +29,9 @@ void addSelectionEditSteps(EditSteps& steps);  // --select and the menu transfor
 void addExtendEditSteps(EditSteps& steps);     // --extend, --cut and --boolean
 // The object and modeler file commands.
 void addObjectFileEditSteps(EditSteps& steps);
-void addPunchEditSteps(EditSteps& steps);      // --punch and --glue-selected
-void addArrayEditSteps(EditSteps& steps);      // --copy-around
-void addMaterialEditSteps(EditSteps& steps);   // --material and --texture
+void addPunchEditSteps(EditSteps& steps);     // --punch and --glue-selected
+void addArrayEditSteps(EditSteps& steps);     // --copy-around
+void addMaterialEditSteps(EditSteps& steps);  // --material and --texture
 
 // Every edit step, made once.
 const EditSteps& editSteps();
@@ -57,9 +57,9 @@ using BuildSteps = std::vector<BuildStep>;
 
 void addToolBuildSteps(BuildSteps& steps);  // construction tools, settings, select, transforms
 void addObjectFileBuildSteps(BuildSteps& steps);  // --import-object with its placing click
-void addLandscapeBuildSteps(BuildSteps& steps);  // --landscape, --seed and --elastic
-void addCurveBuildSteps(BuildSteps& steps);  // the array tools and the free curves
-void addPolyBuildSteps(BuildSteps& steps);  // --poly: the Poly creator
+void addLandscapeBuildSteps(BuildSteps& steps);   // --landscape, --seed and --elastic
+void addCurveBuildSteps(BuildSteps& steps);       // the array tools and the free curves
+void addPolyBuildSteps(BuildSteps& steps);        // --poly: the Poly creator
 
 const BuildSteps& buildSteps();
 

@@ -11,9 +11,9 @@
 #include "render/lighting.h"
 #include "render/survey_view.h"
 #include "render/view_render.h"
+#include "scene/array_curve_state.h"
 #include "scene/elastic_cage.h"
 #include "scene/landscape_state.h"
-#include "scene/array_curve_state.h"
 #include "scene/scene.h"
 #include "scene/settings.h"
 #include "scene/tool_state.h"
@@ -69,13 +69,13 @@ struct Workspace {
   TextureStore textures;
   SurveyView survey;
   std::string ModelName = "noname";  // shown in the caption "Facetry : " + name
-  RedrawHooks hooks;                  // survey view and curves, set by their owners
-  ClickHooks click_hooks;             // click steps of the modelling operations
-  DxfReaderState dxf;                 // the DXF reader's layer colours between imports
-  LandscapeSettings landscape;        // the "Create landscape" dialog's values
-  RandomSource random;                // the generator of the landscape, seeded at start
-  ElasticCage elastic;                // the elastic cage while its mode is on
-  ArrayCurveState array_curves;       // the array tools' and free curves' settings
+  RedrawHooks hooks;                 // survey view and curves, set by their owners
+  ClickHooks click_hooks;            // click steps of the modelling operations
+  DxfReaderState dxf;                // the DXF reader's layer colours between imports
+  LandscapeSettings landscape;       // the "Create landscape" dialog's values
+  RandomSource random;               // the generator of the landscape, seeded at start
+  ElasticCage elastic;               // the elastic cage while its mode is on
+  ArrayCurveState array_curves;      // the array tools' and free curves' settings
   // The Host of the program driving the workspace (set by the window and the command-line
   // tool), for the click steps of the modelling tools; none means nothing is shown.
   Host* host = nullptr;

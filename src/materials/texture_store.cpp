@@ -28,10 +28,9 @@ Rgb Texture::texel(int column, int row) const {
                      ") lies outside the texture");
   }
   const std::uint8_t* p =
-      bgr.data() +
-      (static_cast<std::size_t>(row) * static_cast<std::size_t>(columns) +
-       static_cast<std::size_t>(column)) *
-          3;
+      bgr.data() + (static_cast<std::size_t>(row) * static_cast<std::size_t>(columns) +
+                    static_cast<std::size_t>(column)) *
+                       3;
   return {p[2], p[1], p[0]};
 }
 

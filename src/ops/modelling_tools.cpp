@@ -1,10 +1,10 @@
 // ops/modelling_tools.cpp: each modelling tool hooks its click steps into the dispatcher.
 #include "ops/modelling_tools.h"
 
-#include "ops/elastic.h"
-#include "ops/punch_pick.h"
 #include "ops/array_curve_tools.h"
 #include "ops/cutting_tools.h"
+#include "ops/elastic.h"
+#include "ops/punch_pick.h"
 
 namespace facetry {
 

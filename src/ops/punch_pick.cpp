@@ -92,9 +92,7 @@ bool punchClick(Workspace& ws, Host& host, View view, ClickPoint click) {
 }
 
 void installPunchTool(Workspace& ws) {
-  ws.click_hooks.pickHover = [&ws](View view, float x, float y) {
-    dofig(ws, view, x, y);
-  };
+  ws.click_hooks.pickHover = [&ws](View view, float x, float y) { dofig(ws, view, x, y); };
   ws.click_hooks.punchPick = [&ws](View view, float a, float b, float c) {
     if (!ws.tools.flags.punchOn) return false;
     NullHost quiet;

@@ -102,14 +102,14 @@ struct ToolState {
   float ResizePercent = 10;  // per Enlarge / Reduce
 
   // Toolbox check boxes.
-  bool closedar = true;       // "Closed": end caps and filled outlines
-  bool detri = false;         // "D": triangle corners snap to existing corners
-  bool linar = false;         // "lin": the array tool builds a line array
+  bool closedar = true;                          // "Closed": end caps and filled outlines
+  bool detri = false;                            // "D": triangle corners snap to existing corners
+  bool linar = false;                            // "lin": the array tool builds a line array
   bool xdir = false, ydir = false, zdir = true;  // "x", "y", "z": the array's turns
-  bool selectpoints = false;  // "Points": point (corner) selection
-  bool selectfaces = false;   // "Faces": face selection
-  bool offmode = false;       // "off" instead of "On": clicks and rectangles deselect
-  bool polyl = false;         // "Poly-lines": shaded faces get black outlines
+  bool selectpoints = false;                     // "Points": point (corner) selection
+  bool selectfaces = false;                      // "Faces": face selection
+  bool offmode = false;  // "off" instead of "On": clicks and rectangles deselect
+  bool polyl = false;    // "Poly-lines": shaded faces get black outlines
 
   // Transform settings: the resize axes and texture box, drag-along fall-off and "R".
   bool xres = true, yres = true, zres = true, texres = true;
