@@ -10,6 +10,7 @@
 #include "convert_command.h"
 #include "demo_mesh.h"
 #include "edit_command.h"
+#include "edit_steps.h"
 #include "files/model_commands.h"
 #include "render_command.h"
 #include "silent_host.h"
@@ -22,23 +23,37 @@ namespace {
 constexpr const char* kUsage =
     "usage: facetry-cli info MODEL.fcy\n"
     "       facetry-cli demo OUT.fcy [--faces N] [--objects K]\n"
-    "       facetry-cli convert IN OUT [--format fcy|dxf|3ds]   (.fcy, .dxf, .3ds)\n"
+    "       facetry-cli convert IN OUT [--format FORMAT]   (by the extensions otherwise)\n"
     "       facetry-cli render MODEL.fcy --view front|top|side|survey\n"
     "                   --shading wire|flat|gouraud|phong [--zoom P] [--light X,Y,Z]\n"
     "                   [--shadow max|normal|none] [--layout three|front]\n"
     "                   [--angles X,Y,Z] [--scale K] -o OUT.bmp|OUT.jpg\n"
     "       facetry-cli render MODEL.fcy --view walk [--shading ...] [--speed quick|normal|slow]\n"
     "                   [--walk STEP,STEP,...] -o OUT.bmp\n"
-    "       facetry-cli build OUT.fcy [--in MODEL.fcy] [--view front|top|side] [--step S]\n"
-    "                   [--open] [--snap] [--name NAME] --TOOL CLICK... [--TOOL CLICK...]\n"
-    "                   TOOL: cube sphere triangle tube point polygon multitube ring circle\n"
-    "                   multisurface; CLICK: X,Y (a left click at view position X,Y) or\n"
-    "                   right (a right click where the mouse is); also --array-dirs x,y,z|none,\n"
-    "                   --array, --line-array, --curve, --connect-curves [--resolution N]\n"
-    "       facetry-cli build OUT.fcy [--in MODEL.fcy] --poly STEP... ok|cancel\n"
-    "                   the Poly creator; STEP: front back connection X,Y line bezier\n"
-    "                   circle, resolution N, closed-front closed-rear no-follow-edge\n"
-    "                   outside inside\n";
+    "       facetry-cli build OUT.fcy STEP...   toolbox tools through the mouse path; CLICK:\n"
+    "                   X,Y (a left click at view position X,Y), right, drag X1,Y1 X2,Y2\n"
+    "       facetry-cli edit IN.fcy -o OUT.fcy STEP...   menu commands in order\n";
+
+// The usage text with every build and edit step the tables hold.
+std::string usageText() {
+  std::string text = kUsage;
+  auto list = [&text](const char* title, const auto& steps) {
+    text += title;
+    std::size_t column = 0;
+    for (const auto& step : steps) {
+      if (column + step.usage.size() > 70) {
+        text += "\n";
+        column = 0;
+      }
+      text += (column == 0 ? "         " : "  ") + step.usage;
+      column += step.usage.size() + 2;
+    }
+    text += "\n";
+  };
+  list("build steps:\n", buildSteps());
+  list("edit steps:\n", editSteps());
+  return text;
+}
 
 std::string formatTriple(const float (&p)[3]) {
   std::ostringstream s;
@@ -101,12 +116,12 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (args[0] == "convert") return convertCommand(args, out, err);
     if (args[0] == "edit") return editCommand(args, out, err);
     if (args[0] == "--help" || args[0] == "help") {
-      out << kUsage;
+      out << usageText();
       return 0;
     }
     throw UsageError("unknown command " + args[0]);
   } catch (const UsageError& e) {
-    err << "facetry-cli: " << e.what() << '\n' << kUsage;
+    err << "facetry-cli: " << e.what() << '\n' << usageText();
   } catch (const std::exception& e) {
     err << "facetry-cli: " << e.what() << '\n';
   }
