@@ -69,7 +69,6 @@ void TMainview::connectArrayCurveTools() {
 
 void TMainview::connectArrayCurveWindows() {
   ArrayCurveState& state = ws_.array_curves;
-  state.host = &host_;
   state.previewLineArray = [this] {
     if (!windows_.line_array_preview) return 1;
     return windows_.line_array_preview->preview(

@@ -12,7 +12,7 @@ namespace {
 
 // The click steps of these tools ask their questions of the command's host.
 void useHost(BuildContext& c) {
-  c.ws.array_curves.host = &c.host;
+  c.ws.host = &c.host;
 }
 
 void arrayDirections(BuildContext& c, StepArgs& a) {

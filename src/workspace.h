@@ -34,9 +34,6 @@ struct ClickHooks {
   Step arrayClick;      // the final click of the array and line array tools
   Step nurbArrayClick;  // the centre click of the free-curve arrays
 
-  // The Host of the click being dispatched, for the steps that ask or show something; set
-  // by klik while its steps run, null otherwise.
-  Host* host = nullptr;
   // Mouse steps of the tools that follow the pointer, at the view's snapped mouse position:
   // the hover highlight of the punch and boolean pick, and the elastic cage's move and press
   // (a left press picks or lets go of a cage point, a right press applies the view's cage).

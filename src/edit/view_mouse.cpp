@@ -200,12 +200,14 @@ Readouts readouts(const Workspace& ws, View view, int x, int y) {
 }
 
 bool klik(Workspace& ws, Host& host, View view, float a, float b, float c) {
-  // The steps above the editing layer reach the click's Host through the hooks.
-  struct HostForSteps {
-    ClickHooks& hooks;
-    ~HostForSteps() { hooks.host = nullptr; }
-  } host_for_steps{ws.click_hooks};
-  ws.click_hooks.host = &host;
+  // The steps above the editing layer reach the click's Host through the workspace.
+  Host* const program_host = ws.host;
+  ws.host = &host;
+  struct HostBack {
+    Workspace& ws;
+    Host* host;
+    ~HostBack() { ws.host = host; }
+  } host_back{ws, program_host};
   ToolState& t = ws.tools;
   const ToolFlags& f = t.flags;
   const ClickPoint click{a, b, c};

@@ -15,7 +15,7 @@ namespace {
 
 Host& hostOf(Workspace& ws) {
   static NullHost quiet;
-  return ws.array_curves.host ? *ws.array_curves.host : quiet;
+  return ws.host ? *ws.host : quiet;
 }
 
 void clearClicks(ToolState& t) {

@@ -96,7 +96,7 @@ void installPunchTool(Workspace& ws) {
   ws.click_hooks.punchPick = [&ws](View view, float a, float b, float c) {
     if (!ws.tools.flags.punchOn) return false;
     NullHost quiet;
-    Host& host = ws.click_hooks.host != nullptr ? *ws.click_hooks.host : quiet;
+    Host& host = ws.host != nullptr ? *ws.host : quiet;
     return punchClick(ws, host, view, {a, b, c});
   };
 }

@@ -38,10 +38,6 @@ struct ArrayCurveState {
   View profile_view = View::Front;  // the views the line array's two lists were clicked in
   View path_view = View::Front;
 
-  // The host the click steps of these tools ask and tell (the name prompt, full tables);
-  // set by the window or the command-line tool. None: nothing is asked.
-  Host* host = nullptr;
-
   // The line array preview, shown modally over "lijnar"; returns its result code (1 "Ok",
   // 2 "Cancel", 3 or more closed otherwise). Empty: "Ok" at once.
   std::function<int()> previewLineArray;

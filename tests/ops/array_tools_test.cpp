@@ -31,7 +31,7 @@ struct Session {
   Session() {
     startWorkspace(ws, 3);
     connectModellingTools(ws);
-    ws.array_curves.host = &host;
+    ws.host = &host;
     ws.scene.ask = true;
   }
   void move(View view, int x, int y) { moveInView(ws, host, view, x, y); }

@@ -35,7 +35,7 @@ struct Session {
   Session() {
     startWorkspace(ws, 3);
     connectModellingTools(ws);
-    ws.array_curves.host = &host;
+    ws.host = &host;
     ws.scene.ask = true;
   }
   void click(View view, int x, int y) {
