@@ -18,6 +18,7 @@ int editCommand(const std::vector<std::string>& args, std::ostream& out, std::os
   startWorkspace(ws, 1);
   connectModellingTools(ws);
   SilentHost host(err);
+  ws.undo_history.setHost(&host);
   loadOrFail(ws, in);
   // Object bounds and centres come from a redraw, as they do in the window after loading.
   redraw(ws);

@@ -25,6 +25,7 @@ using EditSteps = std::vector<EditStep>;
 
 // The families of edit steps, one file each.
 void addSelectionEditSteps(EditSteps& steps);  // --select and the menu transforms
+void addHistoryEditSteps(EditSteps& steps);    // --undo and --redo
 
 // Every edit step, made once.
 const EditSteps& editSteps();

@@ -9,6 +9,7 @@ const EditSteps& editSteps() {
   static const EditSteps steps = [] {
     EditSteps s;
     addSelectionEditSteps(s);
+    addHistoryEditSteps(s);
     return s;
   }();
   return steps;
