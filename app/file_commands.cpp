@@ -139,6 +139,11 @@ void TMainview::Undo1Click() {
   redraw();
 }
 
+void TMainview::Redo1Click() {
+  facetry::Redo1Click(ws_.scene, host_);
+  redraw();
+}
+
 void TMainview::Delete1Click() {
   deleteSelection(ws_, host_);
   redraw();

@@ -141,6 +141,7 @@ void TMainview::firstActivation() {
   const auto clock = std::chrono::system_clock::now().time_since_epoch().count();
   startWorkspace(ws_, static_cast<unsigned>(clock));
   connectModellingTools(ws_);
+  ws_.undo_history.setHost(&host_);
 
   ws_.tools.DegreeStep = ws_.settings.RotationStep;
   ws_.tools.ResizePercent = ws_.settings.ResizeFactor;

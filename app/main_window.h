@@ -97,6 +97,7 @@ class TMainview : public QMainWindow {
   void About1Click();
   // Edit commands.
   void Undo1Click();
+  void Redo1Click();
   void Delete1Click();
   void Turnselectedfacesintooneobject1Click();
   void Smoothselectedfaces1Click();

@@ -2,7 +2,8 @@
 # any of them is missing (through sudo when not root). Needs only bash and apt-get.
 
 facetry_packages_build=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev
-                        libbenchmark-dev libjpeg62-turbo-dev qt6-base-dev ccache)
+                        libbenchmark-dev libjpeg62-turbo-dev qt6-base-dev ccache
+                        libassimp-dev assimp-utils)
 # The window program on a desktop: a font for its captions.
 facetry_packages_desktop=(fonts-dejavu-core)
 # scripts/screenshot.sh: a virtual screen, input simulation and picture capture.
@@ -10,7 +11,7 @@ facetry_packages_screenshot=(xvfb xauth xdotool imagemagick fonts-dejavu-core)
 facetry_packages_fuzz=(clang libclang-rt-14-dev)
 # ./test.sh: the programs the exported files are checked in (tovrmlx3d comes with
 # view3dscene; povray-includes holds the include files the POV-Ray scenes name).
-facetry_packages_readers=(view3dscene povray povray-includes)
+facetry_packages_readers=(view3dscene povray povray-includes python3-meshio)
 
 ensure_packages() {
   local missing=() group pkg list
