@@ -9,10 +9,14 @@
 #include <assimp/material.h>
 #include <assimp/postprocess.h>
 #include <assimp/scene.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <assimp/Importer.hpp>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <filesystem>
 #include <limits>
 #include <memory>
@@ -31,6 +35,7 @@ constexpr unsigned kSteps = aiProcess_Triangulate | aiProcess_SortByPType;
 struct Triangle {
   Point3 p[3];
   Rgb colour;
+  bool has_colour = false;  // otherwise the face takes CurrentColour
 };
 
 struct Piece {
@@ -46,6 +51,12 @@ std::uint8_t colourByte(float value) {
 // The diffuse colour of a material, its glTF base colour when it has no diffuse one.
 bool materialColour(const aiMaterial* material, Rgb& colour) {
   if (!material) return false;
+  // The material assimp makes up for a mesh without one carries no colour of the file.
+  aiString name;
+  if (material->Get(AI_MATKEY_NAME, name) == AI_SUCCESS &&
+      std::strcmp(name.C_Str(), AI_DEFAULT_MATERIAL_NAME) == 0) {
+    return false;
+  }
   aiColor4D c;
   if (material->Get(AI_MATKEY_COLOR_DIFFUSE, c) != AI_SUCCESS &&
       material->Get(AI_MATKEY_BASE_COLOR, c) != AI_SUCCESS) {
@@ -83,15 +94,19 @@ class SceneWalk {
   void addMesh(const aiMesh& mesh, const aiMatrix4x4& transform, Piece& piece) {
     if (!mesh.mVertices || !mesh.mFaces) return;
     Rgb colour = fallback_;
+    bool has_colour = false;
     if (mesh.mMaterialIndex < scene_.mNumMaterials) {
-      materialColour(scene_.mMaterials[mesh.mMaterialIndex], colour);
+      has_colour = materialColour(scene_.mMaterials[mesh.mMaterialIndex], colour);
     }
     const aiColor4D* corner_colours = mesh.mColors[0];
     for (unsigned f = 0; f < mesh.mNumFaces; ++f) {
       const aiFace& face = mesh.mFaces[f];
       if (face.mNumIndices != 3 || !face.mIndices) continue;
+      // One more than the table holds is enough to have the table's message said.
+      if (triangles > static_cast<std::size_t>(kMaxFaces)) return;
       Triangle t;
       t.colour = colour;
+      t.has_colour = has_colour || corner_colours;
       bool inside = true;
       float sum[3] = {0, 0, 0};
       for (int k = 0; k < 3; ++k) {
@@ -179,16 +194,154 @@ FaceCorner cornerAt(const Point3& p) {
   return c;
 }
 
-void addPieces(Scene& scene, Host& host, const ViewState& views, const aiScene* read,
-               const std::string& what, const char* error) {
+// What assimp made of a file: the pieces, or its reason for not reading it.
+struct Reading {
+  std::vector<Piece> pieces;
+  std::string error;
+};
+
+// Runs assimp on the file; `import` calls the importer and returns its scene (null with
+// the importer's error string otherwise).
+template <typename Import>
+Reading readWithAssimp(Import import) {
+  Assimp::Importer importer;
+  const aiScene* read = import(importer);
+  Reading reading;
   if (!read || !read->mRootNode) {
-    throw FormatError(what + ": " + (error && *error ? error : "not a mesh file assimp knows"));
+    const char* error = importer.GetErrorString();
+    reading.error = error && *error ? error : "not a mesh file assimp knows";
+    return reading;
   }
-  SceneWalk walk(*read, scene.CurrentColour);
+  SceneWalk walk(*read, Rgb{});
   walk.walk(read->mRootNode, aiMatrix4x4(), 0);
-  const Placement place = placeInViews(walk.pieces, views.CentrePoint);
+  reading.pieces = std::move(walk.pieces);
+  return reading;
+}
+
+template <typename T>
+void putRaw(std::string& out, const T& value) {
+  out.append(reinterpret_cast<const char*>(&value), sizeof value);
+}
+
+std::string packReading(const Reading& reading) {
+  std::string out;
+  putRaw(out, static_cast<std::uint64_t>(reading.error.size()));
+  out += reading.error;
+  putRaw(out, static_cast<std::uint64_t>(reading.pieces.size()));
+  for (const Piece& piece : reading.pieces) {
+    putRaw(out, static_cast<std::uint64_t>(piece.name.size()));
+    out += piece.name;
+    putRaw(out, static_cast<std::uint64_t>(piece.triangles.size()));
+    out.append(reinterpret_cast<const char*>(piece.triangles.data()),
+               piece.triangles.size() * sizeof(Triangle));
+  }
+  return out;
+}
+
+class Unpacker {
+ public:
+  explicit Unpacker(const std::string& bytes) : bytes_(bytes) {}
+  bool take(void* out, std::size_t size) {
+    if (bytes_.size() - pos_ < size) return false;
+    std::memcpy(out, bytes_.data() + pos_, size);
+    pos_ += size;
+    return true;
+  }
+  bool takeCount(std::uint64_t& n, std::size_t unit) {
+    return take(&n, sizeof n) && n <= (bytes_.size() - pos_) / unit;
+  }
+  bool takeText(std::string& text) {
+    std::uint64_t n = 0;
+    if (!takeCount(n, 1)) return false;
+    text.assign(bytes_.data() + pos_, n);
+    pos_ += n;
+    return true;
+  }
+
+ private:
+  const std::string& bytes_;
+  std::size_t pos_ = 0;
+};
+
+bool unpackReading(const std::string& bytes, Reading& reading) {
+  Unpacker in(bytes);
+  std::uint64_t pieces = 0;
+  if (!in.takeText(reading.error) || !in.takeCount(pieces, 16)) return false;
+  for (std::uint64_t p = 0; p < pieces; ++p) {
+    Piece piece;
+    std::uint64_t n = 0;
+    if (!in.takeText(piece.name) || !in.takeCount(n, sizeof(Triangle))) return false;
+    piece.triangles.resize(n);
+    in.take(piece.triangles.data(), n * sizeof(Triangle));
+    reading.pieces.push_back(std::move(piece));
+  }
+  return true;
+}
+
+// assimp runs in a child process, so that a file it trips over (a crash or an abort inside
+// the library) ends in a message instead of taking the modeller down. Where no child can
+// be started it runs here.
+template <typename Import>
+Reading readIsolated(Import import) {
+  int channel[2];
+  if (::pipe(channel) != 0) return readWithAssimp(import);
+  const pid_t child = ::fork();
+  if (child < 0) {
+    ::close(channel[0]);
+    ::close(channel[1]);
+    return readWithAssimp(import);
+  }
+  if (child == 0) {
+    ::close(channel[0]);
+    int status = 0;
+    try {
+      const std::string out = packReading(readWithAssimp(import));
+      std::size_t sent = 0;
+      while (sent < out.size()) {
+        const ssize_t n = ::write(channel[1], out.data() + sent, out.size() - sent);
+        if (n <= 0) {
+          status = 1;
+          break;
+        }
+        sent += static_cast<std::size_t>(n);
+      }
+    } catch (...) {
+      status = 1;
+    }
+    ::_exit(status);
+  }
+  ::close(channel[1]);
+  std::string bytes;
+  char buffer[1 << 16];
+  for (;;) {
+    const ssize_t n = ::read(channel[0], buffer, sizeof buffer);
+    if (n > 0) {
+      bytes.append(buffer, static_cast<std::size_t>(n));
+    } else if (n == 0 || errno != EINTR) {
+      break;
+    }
+  }
+  ::close(channel[0]);
+  int status = 0;
+  while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
+  }
+  Reading reading;
+  if (WIFSIGNALED(status)) {
+    reading.error = "assimp stopped on it (signal " + std::to_string(WTERMSIG(status)) + ")";
+  } else if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || !unpackReading(bytes, reading)) {
+    reading = Reading{};
+    reading.error = "assimp could not read it";
+  }
+  return reading;
+}
+
+void addPieces(Scene& scene, Host& host, const ViewState& views, const Reading& reading,
+               const std::string& what) {
+  if (!reading.error.empty()) throw FormatError(what + ": " + reading.error);
+  const std::vector<Piece>& pieces = reading.pieces;
+  const Placement place = placeInViews(pieces, views.CentrePoint);
   NamesUnasked unasked(scene);
-  for (const Piece& piece : walk.pieces) {
+  for (const Piece& piece : pieces) {
     if (!piece.name.empty()) scene.ObjectNameBuffer.assign(piece.name.substr(0, 20));
     for (const Triangle& t : piece.triangles) {
       const FaceCorner a = cornerAt(place.map(t.p[0]));
@@ -197,9 +350,10 @@ void addPieces(Scene& scene, Host& host, const ViewState& views, const aiScene* 
       if (!finiteCorner(a) || !finiteCorner(b) || !finiteCorner(c)) continue;
       if (!addFace(scene, host, a, b, c)) break;
       Face& face = scene.face(scene.FaceCount - 1);
-      face.red = t.colour.red;
-      face.green = t.colour.green;
-      face.blue = t.colour.blue;
+      const Rgb colour = t.has_colour ? t.colour : scene.CurrentColour;
+      face.red = colour.red;
+      face.green = colour.green;
+      face.blue = colour.blue;
       host.readingCount(scene.FaceCount);
     }
     closeImported(scene, host);
@@ -214,17 +368,17 @@ void readAssimp(Scene& scene, Host& host, const ViewState& views, const std::str
   if (!std::filesystem::is_regular_file(path, ec)) {
     throw IoError(path + ": cannot be read (no such file)");
   }
-  Assimp::Importer importer;
-  const aiScene* read = importer.ReadFile(path, kSteps);
-  addPieces(scene, host, views, read, fileNameOf(path), importer.GetErrorString());
+  const Reading reading =
+      readIsolated([&](Assimp::Importer& importer) { return importer.ReadFile(path, kSteps); });
+  addPieces(scene, host, views, reading, fileNameOf(path));
 }
 
 void readAssimpMemory(Scene& scene, Host& host, const ViewState& views, const std::string& bytes,
                       const std::string& extension_hint) {
-  Assimp::Importer importer;
-  const aiScene* read =
-      importer.ReadFileFromMemory(bytes.data(), bytes.size(), kSteps, extension_hint.c_str());
-  addPieces(scene, host, views, read, "the file", importer.GetErrorString());
+  const Reading reading = readIsolated([&](Assimp::Importer& importer) {
+    return importer.ReadFileFromMemory(bytes.data(), bytes.size(), kSteps, extension_hint.c_str());
+  });
+  addPieces(scene, host, views, reading, "the file");
 }
 
 }  // namespace facetry

@@ -122,7 +122,9 @@ TEST(MeshFormats, ForeignFilesAreMappedOntoTheViewsAndFittedIntoThem) {
   // A unit triangle, Y up: scaled by 400 about the centre point, Y turned down the rows.
   writeFile("unit.obj", "o tiny\nv 0 0 0\nv 1 0 0\nv 0 1 0\nf 1 2 3\n");
   Scene scene;
+  scene.CurrentColour = {9, 8, 7};
   readAssimp(scene, host, views, "unit.obj");
+  EXPECT_EQ(scene.face(0).red, 9) << "a file without colours takes the current colour";
   ASSERT_EQ(scene.FaceCount, 1);
   EXPECT_EQ(scene.object(0).name.str(), "tiny");
   const Face& f = scene.face(0);
