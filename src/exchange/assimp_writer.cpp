@@ -114,12 +114,12 @@ void writeObj(const Scene& scene, const ViewState& views, const std::string& pat
         out += "usemtl " + colourName(c) + "\n";
         current = c;
         first = false;
-        if (!named.emplace(std::array<std::uint8_t, 3>{c.red, c.green, c.blue}, true).second)
-          continue;
-        char line[96];
-        std::snprintf(line, sizeof line, "newmtl %s\nKd %.6f %.6f %.6f\n", colourName(c).c_str(),
-                      c.red / 255.0, c.green / 255.0, c.blue / 255.0);
-        materials += line;
+        if (named.emplace(std::array<std::uint8_t, 3>{c.red, c.green, c.blue}, true).second) {
+          char line[96];
+          std::snprintf(line, sizeof line, "newmtl %s\nKd %.6f %.6f %.6f\n", colourName(c).c_str(),
+                        c.red / 255.0, c.green / 255.0, c.blue / 255.0);
+          materials += line;
+        }
       }
       out += "f ";
       appendInt(out, vertex);

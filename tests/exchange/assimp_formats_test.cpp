@@ -27,7 +27,7 @@ bool underCi() {
   return ci && std::string(ci) == "true";
 }
 
-// Two named objects, the second with faces of two colours.
+// Two named objects, the second with faces of three colours, one of them the first's.
 Scene twoObjects(Host& host) {
   Scene scene;
   scene.ask = true;
@@ -39,6 +39,11 @@ Scene twoObjects(Host& host) {
     scene.face(i).red = 10;
     scene.face(i).green = 250;
     scene.face(i).blue = 20;
+  }
+  for (int i = 20; i < 22; ++i) {
+    scene.face(i).red = 200;
+    scene.face(i).green = 10;
+    scene.face(i).blue = 30;
   }
   return scene;
 }
@@ -90,9 +95,9 @@ TEST(MeshFormats, EveryWrittenFormatReadsBackWithFacesNamesAndColours) {
         red += f.red == 200 && f.green == 10 && f.blue == 30;
         blue += f.red == 0 && f.green == 128 && f.blue == 255;
       }
-      EXPECT_EQ(red, 12) << c.file;
+      EXPECT_EQ(red, 14) << c.file;
       EXPECT_EQ(green, 4) << c.file;
-      EXPECT_EQ(blue, 8) << c.file;
+      EXPECT_EQ(blue, 6) << c.file;
     }
   }
   // assimp's own tool and Python's meshio read the same face counts.
