@@ -11,6 +11,7 @@
 #include <assimp/scene.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <csignal>
 
 #include <algorithm>
 #include <assimp/Importer.hpp>
@@ -293,6 +294,10 @@ Reading readIsolated(Import import) {
   }
   if (child == 0) {
     ::close(channel[0]);
+    // A crash in the library ends the child plainly, whatever handlers the parent had.
+    for (const int signal_number : {SIGSEGV, SIGABRT, SIGBUS, SIGFPE, SIGILL, SIGTRAP}) {
+      ::signal(signal_number, SIG_DFL);
+    }
     int status = 0;
     try {
       const std::string out = packReading(readWithAssimp(import));
