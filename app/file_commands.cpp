@@ -141,6 +141,11 @@ void TMainview::Undo1Click() {
   if (ws_.tools.flags.elasticOn) Elastic1Click();
 }
 
+void TMainview::Redo1Click() {
+  facetry::Redo1Click(ws_.scene, host_);
+  redraw();
+}
+
 void TMainview::Delete1Click() {
   deleteSelection(ws_, host_);
   redraw();

@@ -36,6 +36,9 @@ void TMainview::buildMenus() {
   QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
   edit->setObjectName(QStringLiteral("Edit1"));
   addCommand(edit, "Undo1", "&Undo", [this] { Undo1Click(); })->setShortcut(QKeySequence::Undo);
+  addCommand(edit, "Redo1", "&Redo", [this] { Redo1Click(); })
+      ->setShortcuts(
+          {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
   addCommand(edit, "Delete1", "&Delete", [this] {
     Delete1Click();
   })->setShortcut(QKeySequence::Delete);

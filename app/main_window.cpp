@@ -144,6 +144,7 @@ void TMainview::firstActivation() {
   startWorkspace(ws_, static_cast<unsigned>(clock));
   connectModellingTools(ws_);
   ws_.host = &host_;
+  ws_.undo_history.setHost(&host_);
 
   ws_.tools.DegreeStep = ws_.settings.RotationStep;
   ws_.tools.ResizePercent = ws_.settings.ResizeFactor;

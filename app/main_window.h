@@ -127,6 +127,7 @@ class TMainview : public QMainWindow {
   void Modelling1Click();
   // Edit commands.
   void Undo1Click();
+  void Redo1Click();
   void Delete1Click();
   void Turnselectedfacesintooneobject1Click();
   void Smoothselectedfaces1Click();

@@ -99,6 +99,15 @@ TForm7::TForm7(Workspace& ws, Host& host, std::string start_directory, QWidget* 
   steps->addWidget(edit2_, 0, 3);
   steps->addWidget(new QLabel(QStringLiteral("Grid :"), this), 1, 2);
   steps->addWidget(edit3_, 1, 3);
+  // The undo history's budget.
+  history_steps_ = numberBox(this, "HistorySteps", NumberKind::Integer,
+                             "Undo steps kept, the oldest dropped first", 1, kMaxHistorySteps);
+  history_megabytes_ = numberBox(this, "HistoryMegabytes", NumberKind::Integer,
+                                 "Megabytes the kept undo steps may take", 1, kMaxHistoryMegabytes);
+  steps->addWidget(new QLabel(QStringLiteral("Undo steps :"), this), 2, 0);
+  steps->addWidget(history_steps_, 2, 1);
+  steps->addWidget(new QLabel(QStringLiteral("Undo MB :"), this), 2, 2);
+  steps->addWidget(history_megabytes_, 2, 3);
   layout->addLayout(steps);
 
   auto* survey = new QGroupBox(QStringLiteral("Survey view :"), this);
@@ -172,6 +181,10 @@ TForm7::TForm7(Workspace& ws, Host& host, std::string start_directory, QWidget* 
   take(edit4_, [&s](double v) { s.SurveyAngleX = static_cast<float>(v); });
   take(edit5_, [&s](double v) { s.SurveyAngleY = static_cast<float>(v); });
   take(edit6_, [&s](double v) { s.SurveyScale = static_cast<float>(v); });
+  take(history_steps_,
+       [&s](double v) { s.HistorySteps = static_cast<std::int32_t>(std::max(1.0, v)); });
+  take(history_megabytes_,
+       [&s](double v) { s.HistoryMegabytes = static_cast<std::int32_t>(std::max(1.0, v)); });
 
   connectCommand(selcolor, &QPushButton::clicked, this, [this] { selcolorClick(); });
   connectCommand(backcolor, &QPushButton::clicked, this, [this] { backcolorClick(); });
@@ -194,6 +207,8 @@ void TForm7::FormActivate() {
   edit5_->showValue(s.SurveyAngleY);
   edit6_->showValue(s.SurveyScale);
   edit2_->showValue(s.ScaleFactor);
+  history_steps_->showValue(s.HistorySteps);
+  history_megabytes_->showValue(s.HistoryMegabytes);
   showColours();
   const QString directory = QString::fromStdString(s.SearchDirectory);
   edit7_->setText(directory);

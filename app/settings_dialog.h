@@ -49,6 +49,8 @@ class TForm7 : public QDialog {
   NumberEdit* edit4_;
   NumberEdit* edit5_;
   NumberEdit* edit6_;
+  NumberEdit* history_steps_;
+  NumberEdit* history_megabytes_;
   QFrame* panel1_;
   QFrame* panel2_;
   QLineEdit* edit7_;

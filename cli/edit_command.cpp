@@ -19,6 +19,7 @@ int editCommand(const std::vector<std::string>& args, std::ostream& out, std::os
   connectModellingTools(ws);
   SilentHost host(err);
   ws.host = &host;
+  ws.undo_history.setHost(&host);
   loadOrFail(ws, in);
   // Object bounds and centres come from a redraw, as they do in the window after loading.
   redraw(ws);

@@ -32,6 +32,7 @@ void addObjectFileEditSteps(EditSteps& steps);
 void addPunchEditSteps(EditSteps& steps);     // --punch and --glue-selected
 void addArrayEditSteps(EditSteps& steps);     // --copy-around
 void addMaterialEditSteps(EditSteps& steps);  // --material and --texture
+void addHistoryEditSteps(EditSteps& steps);   // --undo and --redo
 
 // Every edit step, made once.
 const EditSteps& editSteps();

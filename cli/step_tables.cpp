@@ -14,6 +14,7 @@ const EditSteps& editSteps() {
     addArrayEditSteps(s);
     addMaterialEditSteps(s);
     addExtendEditSteps(s);
+    addHistoryEditSteps(s);
     return s;
   }();
   return steps;

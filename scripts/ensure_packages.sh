@@ -3,7 +3,7 @@
 
 facetry_packages_build=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev
                         libbenchmark-dev libjpeg62-turbo-dev qt6-base-dev ccache
-                        libgif-dev)
+                        libgif-dev libassimp-dev assimp-utils)
 # The window program on a desktop: a font for its captions.
 facetry_packages_desktop=(fonts-dejavu-core)
 # scripts/screenshot.sh: a virtual screen, input simulation and picture capture.
@@ -13,7 +13,7 @@ facetry_packages_fuzz=(clang libclang-rt-14-dev)
 facetry_packages_format=(clang-format git)
 # ./test.sh: the programs the exported files are checked in (tovrmlx3d comes with
 # view3dscene; povray-includes holds the include files the POV-Ray scenes name).
-facetry_packages_readers=(view3dscene povray povray-includes)
+facetry_packages_readers=(view3dscene povray povray-includes python3-meshio)
 # scripts/bench.sh: djpeg, the yardstick of the texture decoding figures.
 facetry_packages_bench=(libjpeg-turbo-progs)
 

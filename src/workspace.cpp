@@ -24,6 +24,7 @@ void startWorkspace(Workspace& ws, unsigned seed) {
     kruisen(parts, true, view, column, row);
   };
   ws.random.seed(seed);
+  ws.undo_history.connect(ws.scene, ws.settings);
   std::mt19937 random(seed);
   std::uniform_int_distribution<int> component(1, 254);
   for (Rgb& colour : ws.scene.DxfPalette) {

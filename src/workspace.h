@@ -6,6 +6,7 @@
 #include <string>
 
 #include "exchange/dxf_reader.h"
+#include "files/undo_history.h"
 #include "materials/texture_store.h"
 #include "render/frame_buffers.h"
 #include "render/lighting.h"
@@ -76,6 +77,7 @@ struct Workspace {
   // The Host of the program driving the workspace (set by the window and the command-line
   // tool), for the click steps of the modelling tools; none means nothing is shown.
   Host* host = nullptr;
+  UndoHistory undo_history;  // every snapshot of `scene`, once startWorkspace ran
 
   RedrawParts redrawParts() {
     return {scene, views, settings, tools, lighting, textures, frame, hooks};
@@ -86,8 +88,9 @@ struct Workspace {
 // The core part of the main window's first activation: StartCentre from CentrePoint, the
 // shade table, the background row, the light position (trunc(CentrePoint.x), 0, 800), the
 // colour of new faces (red, the colour grid's first foreground), the DXF palette filled
-// with random components 1..254 from `seed`, the survey view hooked into the redraw, and
-// the workspace's random generator seeded with `seed`.
+// with random components 1..254 from `seed`, the survey view hooked into the redraw, the
+// workspace's random generator seeded with `seed` and the scene tied to the workspace's
+// undo history.
 void startWorkspace(Workspace& ws, unsigned seed);
 
 // Redraws every view of the workspace (not in bake mode).

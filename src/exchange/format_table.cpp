@@ -6,6 +6,8 @@
 #include <cctype>
 #include <filesystem>
 
+#include "exchange/assimp_reader.h"
+#include "exchange/assimp_writer.h"
 #include "exchange/dxf_reader.h"
 #include "exchange/dxf_writer.h"
 #include "exchange/pov_writer.h"
@@ -41,6 +43,40 @@ void withReadingWindow(Host& host, Read read) {
     throw;
   }
   host.showReading(false);
+}
+
+// The mesh formats of other programs, read through assimp, after the dialogs' own filters:
+// save filters 9.. and load filters 5...
+void addAssimpFormats(std::vector<FileFormat>& formats) {
+  using Writer = void (*)(const Scene&, const ViewState&, const std::string&);
+  const struct {
+    const char* key;
+    const char* description;
+    int save_index, load_index;
+    Writer writer;
+  } kMeshFormats[] = {
+      {"obj", "Wavefront OBJ", 9, 5, writeObj},
+      {"stl", "STL", 10, 6, writeStl},
+      {"ply", "PLY", 11, 7, writePly},
+      {"gltf", "glTF 2.0", 0, 8, nullptr},
+      {"glb", "glTF 2.0 binary", 12, 9, writeGlb},
+      {"dae", "Collada", 0, 10, nullptr},
+      {"fbx", "FBX", 0, 11, nullptr},
+      {"off", "OFF", 0, 12, nullptr},
+  };
+  for (const auto& m : kMeshFormats) {
+    const std::string extension = std::string(".") + m.key;
+    FileFormat f{m.key, extension, m.description, "*" + extension, m.save_index, m.load_index,
+                 {},    {},        false};
+    f.read = [](Workspace& ws, Host& host, const std::string& path) {
+      withReadingWindow(host, [&] { readAssimp(ws.scene, host, ws.views, path); });
+    };
+    if (m.writer) {
+      f.write = [writer = m.writer](Workspace& ws, Host&, const std::string& path,
+                                    const PictureArea&) { writer(ws.scene, ws.views, path); };
+    }
+    formats.push_back(f);
+  }
 }
 
 std::vector<FileFormat> makeFormats() {
@@ -156,6 +192,7 @@ std::vector<FileFormat> makeFormats() {
     };
     formats.push_back(f);
   }
+  addAssimpFormats(formats);
   return formats;
 }
 

@@ -2,6 +2,7 @@
 // angle and resize lists that the configuration preselects.
 #include "files/configuration.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -34,6 +35,7 @@ class FieldReader {
  public:
   FieldReader(const std::string& bytes, const std::string& path) : bytes_(bytes), path_(path) {}
 
+  std::size_t left() const { return bytes_.size() - pos_; }
   void take(void* out, std::size_t size, const char* what) {
     if (bytes_.size() - pos_ < size) {
       throw IoError(path_ + ": the file ends after " + std::to_string(bytes_.size()) +
@@ -102,6 +104,15 @@ std::string configurationBytes(const Settings& settings) {
   put(bytes, settings.SurveyScale);
   put(bytes, settings.ScaleFactor);
   put(bytes, settings.ResizeFactor);
+  // The undo history's budget follows the fields an older program reads, and only when it
+  // differs from the defaults, so that the default file keeps its 41 + L bytes.
+  const Settings defaults;
+  if (settings.HistorySteps != defaults.HistorySteps ||
+      settings.HistoryMegabytes != defaults.HistoryMegabytes) {
+    bytes.append(kHistoryMarker, 4);
+    put(bytes, settings.HistorySteps);
+    put(bytes, settings.HistoryMegabytes);
+  }
   return bytes;
 }
 
@@ -126,6 +137,17 @@ bool readConfiguration(Settings& settings, const std::string& start_directory) {
   in.take(read.SurveyScale, "survey scale");
   in.take(read.ScaleFactor, "scale factor");
   in.take(read.ResizeFactor, "resize factor");
+  // Anything after the fields that is not the history block is ignored.
+  if (in.left() >= 12) {
+    char marker[4];
+    in.take(marker, 4, "history marker");
+    if (std::memcmp(marker, kHistoryMarker, 4) == 0) {
+      in.take(read.HistorySteps, "history steps");
+      in.take(read.HistoryMegabytes, "history megabytes");
+      read.HistorySteps = std::clamp(read.HistorySteps, 1, kMaxHistorySteps);
+      read.HistoryMegabytes = std::clamp(read.HistoryMegabytes, 1, kMaxHistoryMegabytes);
+    }
+  }
   settings = read;
   return true;
 }

@@ -7,6 +7,9 @@
 // int16 GridStep, float32 rotation step, 3 x uint8 selection colour (red, green, blue),
 // 3 x uint8 background colour, float32 survey angles about x, z and y, float32 survey
 // scale, float64 ScaleFactor, float32 resize factor: 41 + L bytes in all.
+// When the undo history's budget differs from its defaults, a block follows that an older
+// reader never reaches: the four bytes "HIST", int32 HistorySteps, int32 HistoryMegabytes.
+// A reader ignores whatever else follows the fields.
 #pragma once
 #include <string>
 #include <vector>
@@ -18,6 +21,9 @@ namespace facetry {
 
 inline constexpr const char* kConfigurationFile = "facetry.cfg";
 constexpr int kMaxSearchDirectory = 255;  // the length byte limits the directory
+inline constexpr char kHistoryMarker[] = "HIST";
+constexpr int kMaxHistorySteps = 10000;
+constexpr int kMaxHistoryMegabytes = 1 << 20;
 
 // The default search directory on this platform: the user's home directory ($HOME), or the
 // working directory when HOME is not set.

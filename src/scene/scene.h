@@ -17,6 +17,7 @@
 
 #include "scene/host.h"
 #include "scene/records.h"
+#include "scene/undo_link.h"
 
 namespace facetry {
 
@@ -50,7 +51,8 @@ struct Scene {
   bool RotateAll = true;              // rotations move every corner, not only selected ones
   std::array<Rgb, 257> DxfPalette{};  // colour numbers of the DXF exchange
   float LastCubeDepth = 0;            // depth of the last cube built
-  bool ask = false;  // the "Name object" dialog's "Don't ask for this operation" box
+  bool ask = false;    // the "Name object" dialog's "Don't ask for this operation" box
+  UndoLink undo_link;  // the history every snapshot is also kept in (none: one snapshot)
 
   int faceSlotsAllocated() const { return static_cast<int>(FaceTable.size()) - 1; }
   int objectSlotsAllocated() const { return static_cast<int>(ObjectTable.size()) - 1; }

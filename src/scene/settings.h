@@ -20,6 +20,10 @@ struct Settings {
   float SurveyScale = 0.3f;
   double ScaleFactor = 1.0;  // displayed coordinates are divided by it
   float ResizeFactor = 10;   // percent per Enlarge / Reduce
+  // The undo history's budget: the most steps it keeps and the most megabytes of
+  // snapshots; the oldest step goes first.
+  std::int32_t HistorySteps = 32;
+  std::int32_t HistoryMegabytes = 512;
 };
 
 }  // namespace facetry

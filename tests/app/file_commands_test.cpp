@@ -118,7 +118,8 @@ void FileCommandsTest::otherFormatsAreListedButNotAvailableYet() {
   QCOMPARE(save_filters,
            (QStringList{"Facetry-files (*.fcy)", "DXF-files (*.dxf)", "VRML#1-worlds (*.wrl)",
                         "VRML#2-worlds (*.wrl)", "3D studio files (*.3ds)", "Bitmap (*.bmp)",
-                        "Jpeg (*.jpg)", "Povray files (*.pov)"}));
+                        "Jpeg (*.jpg)", "Povray files (*.pov)", "Wavefront OBJ (*.obj)",
+                        "STL (*.stl)", "PLY (*.ply)", "glTF 2.0 binary (*.glb)"}));
   // The format table writes VRML 1.0 for the third filter; the model keeps its name.
   QCOMPARE(QDir(b.app.home()).entryList({"scene*"}), QStringList{"scene.wrl"});
   QCOMPARE(b.app.main().windowTitle(), QStringLiteral("Facetry : noname"));
@@ -128,8 +129,11 @@ void FileCommandsTest::otherFormatsAreListedButNotAvailableYet() {
     chooseFile(QStringLiteral("scene.wrl"), 3)(w);
   });
   b.trigger("Load1");
-  QCOMPARE(load_filters, (QStringList{"Facetry-files (*.fcy)", "DXF-files (*.dxf)",
-                                      "VRML-files (*.wrl)", "3D studio files (*.3ds)"}));
+  QCOMPARE(load_filters,
+           (QStringList{"Facetry-files (*.fcy)", "DXF-files (*.dxf)", "VRML-files (*.wrl)",
+                        "3D studio files (*.3ds)", "Wavefront OBJ (*.obj)", "STL (*.stl)",
+                        "PLY (*.ply)", "glTF 2.0 (*.gltf)", "glTF 2.0 binary (*.glb)",
+                        "Collada (*.dae)", "FBX (*.fbx)", "OFF (*.off)"}));
   // The VRML filter reads the world back as a new object beside the box.
   QCOMPARE(b.app.driver.unanswered(), 0);
   QCOMPARE(b.app.ws().scene.FaceCount, 24);

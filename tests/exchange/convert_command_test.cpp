@@ -58,9 +58,9 @@ TEST(CliConvert, MisuseAndBadFilesFailWithAReason) {
     const char* says;
   } kCases[] = {
       {{"convert", "a.fcy"}, "an input and an output file"},
-      {{"convert", "a.obj", "b.fcy"}, "cannot tell the format of a.obj"},
-      {{"convert", "a.fcy", "b.obj"}, "cannot tell the format to write b.obj"},
-      {{"convert", "a.fcy", "b.dxf", "--format", "obj"}, "--format wants"},
+      {{"convert", "a.xyz", "b.fcy"}, "cannot tell the format of a.xyz"},
+      {{"convert", "a.fcy", "b.xyz"}, "cannot tell the format to write b.xyz"},
+      {{"convert", "a.fcy", "b.dxf", "--format", "xyz"}, "--format wants"},
       {{"convert", "missing.dxf", "b.fcy"}, "missing.dxf: no such file"},
       {{"convert", "bad.3ds", "b.fcy"}, "bad.3ds: not a 3DS file"},
   };
