@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "files/recent_files.h"
 #include "scene/errors.h"
 #include "scene/file_io.h"
 
@@ -126,12 +127,15 @@ bool readConfiguration(Settings& settings, const std::string& start_directory) {
   in.take(read.SurveyScale, "survey scale");
   in.take(read.ScaleFactor, "scale factor");
   in.take(read.ResizeFactor, "resize factor");
+  // The tagged blocks behind the fixed fields (a file without them has none).
+  read.RecentFiles = readRecentFilesBlock(bytes, 41u + length);
   settings = read;
   return true;
 }
 
 void writeConfiguration(const Settings& settings, const std::string& start_directory) {
-  const std::string bytes = configurationBytes(settings);
+  // Behind the fixed fields, where an older program does not read: the tagged blocks.
+  const std::string bytes = configurationBytes(settings) + recentFilesBlock(settings.RecentFiles);
   AtomicFileWriter out(configurationPath(start_directory));
   out.write(bytes.data(), bytes.size());
   out.commit();

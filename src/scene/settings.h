@@ -3,6 +3,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "scene/records.h"
 
@@ -20,6 +21,8 @@ struct Settings {
   float SurveyScale = 0.3f;
   double ScaleFactor = 1.0;  // displayed coordinates are divided by it
   float ResizeFactor = 10;   // percent per Enlarge / Reduce
+  // "Open recent": the last model files saved or loaded, newest first, at most eight.
+  std::vector<std::string> RecentFiles;
 };
 
 }  // namespace facetry
