@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 
 #include "edit/modifier_select.h"
+#include "edit/tool_prompts.h"
 #include "edit/view_mouse.h"
 #include "main_window.h"
 #include "toolbox.h"
@@ -63,7 +64,9 @@ void TMainview::ImageClick(int view) {
 
 void TMainview::FormKeyDown(int key) {
   if (key == Qt::Key_Escape) {
+    const bool idle = toolIsIdle(ws_.tools);
     escapeKey(ws_);
+    if (idle) ws_.tools.ToolMode = ModeNone;  // a second Escape leaves the tool
     showButs();
   } else {
     enterKey(ws_, host_);

@@ -99,6 +99,14 @@ std::string toolPrompt(const ToolState& t) {
   return flag.empty() ? selectPrompt(t) : flag;
 }
 
+bool toolIsIdle(const ToolState& t) {
+  const ToolFlags& f = t.flags;
+  const bool flag = f.moveOn || f.resizeOn || f.resizeRectOn || f.copyOn || f.punchOn ||
+                    f.booleanPickOn || f.dragAlongOn || f.nurbDrawOn || f.nurbEditOn ||
+                    f.nurbConnectOn || f.elasticOn || f.userExtendOn;
+  return !flag && t.ClickStage == 0 && t.FirstClick.a == 0 && t.ClickList1.count == 0;
+}
+
 std::string mousePosition(const Settings& settings, View view, int x, int y) {
   static constexpr const char* kAxes = "xyz";
   const ViewAxes axes = viewAxes(view);

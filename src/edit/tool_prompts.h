@@ -15,6 +15,10 @@ namespace facetry {
 // list)", "Move: drag the selection" ...; "Select: click an object" with no tool.
 std::string toolPrompt(const ToolState& tools);
 
+// Escape first cancels what a tool has begun (its clicks, the flag tools); pressed while
+// nothing is begun, it also leaves the construction tool. True when nothing is begun.
+bool toolIsIdle(const ToolState& tools);
+
 // The mouse at (x, y) of `view`'s image in model units (divided by the scale factor), with
 // the view's axis letters: "x: 12  y: 30".
 std::string mousePosition(const Settings& settings, View view, int x, int y);

@@ -116,6 +116,13 @@ TEST(ToolPrompts, FollowTheClicksOfEachTool) {
   t.ToolMode = ModeNone;
   t.flags.moveOn = true;
   EXPECT_EQ(toolPrompt(t), "Move: drag the selection");
+  // Escape leaves a tool only when nothing of it is begun.
+  EXPECT_FALSE(toolIsIdle(t));
+  t.flags.moveOn = false;
+  t.ClickStage = 0;
+  EXPECT_TRUE(toolIsIdle(t));
+  t.ClickList1.add(1, 2);
+  EXPECT_FALSE(toolIsIdle(t));
 }
 
 TEST(StatusTexts, GiveThePositionInModelUnitsAndTheCounts) {
