@@ -4,12 +4,12 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "array_dialogs.h"
 #include "landscape_dialog.h"
+#include "array_dialogs.h"
 #include "main_window.h"
-#include "material_windows.h"
 #include "model_window.h"
 #include "poly_creator_window.h"
+#include "material_windows.h"
 #include "progress_window.h"
 #include "selection_dialogs.h"
 #include "settings_dialog.h"
