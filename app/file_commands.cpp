@@ -67,7 +67,9 @@ void TMainview::Save1Click() {
   const ViewPanel* front = viewPanel(1);
   const PictureArea area{ws_.views.ScrollX[0], ws_.views.ScrollY[0], front->width(),
                          front->height()};
-  if (!saveInFormat(ws_, host_, *format, choice.path.toStdString(), area).empty()) {
+  const std::string written = saveInFormat(ws_, host_, *format, choice.path.toStdString(), area);
+  if (!written.empty()) {
+    if (format->replaces_scene) rememberModelFile(written);  // the native format
     setCaption();
   }
 }
@@ -89,7 +91,7 @@ void TMainview::loadFile(const FileFormat& format, const std::string& path) {
     return;
   }
   try {
-    loadInFormat(ws_, host_, format, path);
+    if (loadInFormat(ws_, host_, format, path) && format.replaces_scene) rememberModelFile(path);
   } catch (...) {
     setCaption();
     redraw();
@@ -112,6 +114,7 @@ void TMainview::Importfcy1Click() {
 void TMainview::New1Click() {
   const bool emptied = newScene(ws_.scene, ws_.views, host_, [this] { Save1Click(); });
   if (emptied) {
+    model_path_.clear();
     allesfout(ws_.tools, ws_.scene);
     ws_.tools.ToolMode = ModeNone;
     showButs();

@@ -54,6 +54,7 @@ TMainview::TMainview() : host_(this) {
   buildViews();
   buildToolbox();
   buildMenus();
+  buildDesktop();
   views_area_->installEventFilter(this);
 }
 
@@ -90,6 +91,7 @@ void TMainview::showViews() {
   }
   for (ViewPanel* panel : panels_) panel->image()->update();
   if (windows_.survey) windows_.survey->showPicture();
+  showStatus();
 }
 
 QPrinter& TMainview::printer() {
@@ -213,6 +215,7 @@ void TMainview::FormDestroy() {
 }
 
 bool TMainview::eventFilter(QObject* watched, QEvent* event) {
+  if (navigationEvent(watched, event)) return true;
   if (watched == views_area_ && event->type() == QEvent::Resize) command([this] { dosizen(); });
   return QMainWindow::eventFilter(watched, event);
 }

@@ -17,6 +17,7 @@
 #include "workspace.h"
 
 class QAction;
+class QLabel;
 class QLineEdit;
 class QMenu;
 class QPrinter;
@@ -251,6 +252,15 @@ class TMainview : public QMainWindow {
   void Selectallnurbs1Click();
   void Deselectallnurbs1Click();
 
+  // The desktop conventions beside the specified commands (desktop_commands.cpp): "&Save"
+  // to the model's own file, "Fit all", a zoom step about a point of a view, the status
+  // bar, and "Open recent".
+  void Savedirect1Click();
+  void Fitall1Click();
+  void zoomStep(int view, int x, int y, int direction);
+  void showStatus();
+  const std::string& modelPath() const { return model_path_; }
+
  protected:
   bool event(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
@@ -304,6 +314,21 @@ class TMainview : public QMainWindow {
   void FormDestroy();
   // "&Load..." once its dialog is closed (and the model named on the command line).
   void loadFile(const FileFormat& format, const std::string& path);
+
+  // The desktop conventions' parts (desktop_commands.cpp).
+  void buildDesktop();
+  bool navigationEvent(QObject* watched, QEvent* event);
+  void showScroll(int view);
+  void rememberModelFile(const std::string& path);
+  void showRecentFiles();
+  std::string model_path_;  // the native file the model was last saved to or loaded from
+  int pan_view_ = 0;        // the view dragged with the middle button, 0 for none
+  QPoint pan_start_;
+  QPoint pan_scroll_;
+  QLabel* status_prompt_ = nullptr;
+  QLabel* status_position_ = nullptr;
+  QLabel* status_summary_ = nullptr;
+  QMenu* recent_menu_ = nullptr;
 
   Workspace ws_;
   QtHost host_;

@@ -4,6 +4,8 @@
 #include <QCursor>
 #include <QKeyEvent>
 
+#include "edit/modifier_select.h"
+#include "edit/tool_prompts.h"
 #include "edit/view_mouse.h"
 #include "main_window.h"
 #include "toolbox.h"
@@ -46,7 +48,12 @@ void TMainview::ImageMouseUp(int view, int, int, Qt::MouseButton) {
 void TMainview::ImageClick(int view) {
   const ToolFlags& f = ws_.tools.flags;
   const bool picking = f.punchOn || f.booleanPickOn;
-  clickInView(ws_, host_, viewNumbered(view));
+  // Shift adds to the selection, Ctrl turns it over; a plain click is the specified one.
+  const Qt::KeyboardModifiers keys = viewPanel(view)->image()->pressModifiers();
+  modifiedClick(ws_, host_, viewNumbered(view),
+                keys & Qt::ControlModifier ? ClickModifier::Toggle
+                : keys & Qt::ShiftModifier ? ClickModifier::Add
+                                           : ClickModifier::None);
   // A finished two-object pick switched its tool off: the toolbox follows.
   if (picking && !(f.punchOn || f.booleanPickOn)) {
     showButs();
@@ -57,7 +64,9 @@ void TMainview::ImageClick(int view) {
 
 void TMainview::FormKeyDown(int key) {
   if (key == Qt::Key_Escape) {
+    const bool idle = toolIsIdle(ws_.tools);
     escapeKey(ws_);
+    if (idle) ws_.tools.ToolMode = ModeNone;  // a second Escape leaves the tool
     showButs();
   } else {
     enterKey(ws_, host_);

@@ -63,6 +63,7 @@ void ViewImage::mouseMoveEvent(QMouseEvent* event) {
 void ViewImage::mousePressEvent(QMouseEvent* event) {
   const QPoint p = event->position().toPoint();
   if (event->button() == Qt::LeftButton) left_pressed_ = true;
+  press_modifiers_ = event->modifiers();
   emit mousePressed(p.x(), p.y(), event->button());
 }
 

@@ -21,6 +21,8 @@ class ViewImage : public QWidget {
   Q_OBJECT
  public:
   ViewImage(Canvas& canvas, QWidget* parent);
+  // The Shift / Ctrl keys held at the last press (a click's modifiers).
+  Qt::KeyboardModifiers pressModifiers() const { return press_modifiers_; }
 
  signals:
   void mouseMoved(int x, int y);
@@ -41,6 +43,7 @@ class ViewImage : public QWidget {
  private:
   Canvas& canvas_;
   bool left_pressed_ = false;  // a left press whose release may still be a click
+  Qt::KeyboardModifiers press_modifiers_;
 };
 
 // The shading mode chosen with a view's radio buttons.

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Takes docs/screenshot.png: the modeller on a 1600 x 1000 virtual screen with a demo model,
-# zoomed to 50 % through its menu, the mouse over the front view.
+# zoomed to 50 % through its menu, the cube tool chosen by its key (the status bar says
+# what it wants next), the mouse over the front view.
 #   scripts/screenshot.sh [BUILD_DIR]     (default build/)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -23,6 +24,9 @@ xdotool windowfocus --sync "\$window"
 xdotool key alt+v z Down Return
 sleep 1
 xdotool mousemove 420 300
+# The cube tool by its key, so that the status bar says what it wants next.
+xdotool key c
+xdotool mousemove 430 310
 sleep 1
 import -window root "$root/docs/screenshot.png"
 kill \$pid

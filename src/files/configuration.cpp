@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "files/recent_files.h"
 #include "scene/errors.h"
 #include "scene/file_io.h"
 
@@ -110,10 +111,30 @@ std::string configurationBytes(const Settings& settings) {
   if (settings.HistorySteps != defaults.HistorySteps ||
       settings.HistoryMegabytes != defaults.HistoryMegabytes) {
     bytes.append(kHistoryMarker, 4);
+    put(bytes, std::uint32_t{8});  // the block's size after its tag and size
     put(bytes, settings.HistorySteps);
     put(bytes, settings.HistoryMegabytes);
   }
   return bytes;
+}
+
+// The "HIST" block among the tagged blocks from `from` on (4-byte tag, uint32 size of what
+// follows, the contents); the first one counts. A damaged tail ends the search.
+void readHistoryBlock(const std::string& bytes, std::size_t from, Settings& read) {
+  std::size_t pos = from;
+  while (pos + 8 <= bytes.size()) {
+    std::uint32_t size = 0;
+    std::memcpy(&size, bytes.data() + pos + 4, 4);
+    if (size > bytes.size() - pos - 8) return;
+    if (std::memcmp(bytes.data() + pos, kHistoryMarker, 4) == 0 && size >= 8) {
+      std::memcpy(&read.HistorySteps, bytes.data() + pos + 8, 4);
+      std::memcpy(&read.HistoryMegabytes, bytes.data() + pos + 12, 4);
+      read.HistorySteps = std::clamp(read.HistorySteps, 1, kMaxHistorySteps);
+      read.HistoryMegabytes = std::clamp(read.HistoryMegabytes, 1, kMaxHistoryMegabytes);
+      return;
+    }
+    pos += 8 + size;
+  }
 }
 
 bool readConfiguration(Settings& settings, const std::string& start_directory) {
@@ -137,23 +158,18 @@ bool readConfiguration(Settings& settings, const std::string& start_directory) {
   in.take(read.SurveyScale, "survey scale");
   in.take(read.ScaleFactor, "scale factor");
   in.take(read.ResizeFactor, "resize factor");
-  // Anything after the fields that is not the history block is ignored.
-  if (in.left() >= 12) {
-    char marker[4];
-    in.take(marker, 4, "history marker");
-    if (std::memcmp(marker, kHistoryMarker, 4) == 0) {
-      in.take(read.HistorySteps, "history steps");
-      in.take(read.HistoryMegabytes, "history megabytes");
-      read.HistorySteps = std::clamp(read.HistorySteps, 1, kMaxHistorySteps);
-      read.HistoryMegabytes = std::clamp(read.HistoryMegabytes, 1, kMaxHistoryMegabytes);
-    }
-  }
+  // The tagged blocks behind the fixed fields (a file without them has none): the undo
+  // history's budget and the recent files.
+  readHistoryBlock(bytes, 41u + length, read);
+  // The tagged blocks behind the fixed fields (a file without them has none).
+  read.RecentFiles = readRecentFilesBlock(bytes, 41u + length);
   settings = read;
   return true;
 }
 
 void writeConfiguration(const Settings& settings, const std::string& start_directory) {
-  const std::string bytes = configurationBytes(settings);
+  // Behind the fixed fields, where an older program does not read: the tagged blocks.
+  const std::string bytes = configurationBytes(settings) + recentFilesBlock(settings.RecentFiles);
   AtomicFileWriter out(configurationPath(start_directory));
   out.write(bytes.data(), bytes.size());
   out.commit();

@@ -7,9 +7,11 @@
 // int16 GridStep, float32 rotation step, 3 x uint8 selection colour (red, green, blue),
 // 3 x uint8 background colour, float32 survey angles about x, z and y, float32 survey
 // scale, float64 ScaleFactor, float32 resize factor: 41 + L bytes in all.
-// When the undo history's budget differs from its defaults, a block follows that an older
-// reader never reaches: the four bytes "HIST", int32 HistorySteps, int32 HistoryMegabytes.
-// A reader ignores whatever else follows the fields.
+// Behind the fixed fields, where an older reader never looks, a row of tagged blocks may
+// follow (4-byte tag, uint32 size of the contents, the contents); a reader skips the tags
+// it does not know. When the undo history's budget differs from its defaults: "HIST",
+// size 8, int32 HistorySteps, int32 HistoryMegabytes. The recent files: "RCNT"
+// (files/recent_files.h).
 #pragma once
 #include <string>
 #include <vector>

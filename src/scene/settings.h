@@ -3,6 +3,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "scene/records.h"
 
@@ -24,6 +25,8 @@ struct Settings {
   // snapshots; the oldest step goes first.
   std::int32_t HistorySteps = 32;
   std::int32_t HistoryMegabytes = 512;
+  // "Open recent": the last model files saved or loaded, newest first, at most eight.
+  std::vector<std::string> RecentFiles;
 };
 
 }  // namespace facetry

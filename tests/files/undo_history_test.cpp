@@ -195,20 +195,26 @@ TEST(UndoHistoryConfiguration, TheBudgetFollowsTheFieldsOnlyWhenItIsNotTheDefaul
   s.HistorySteps = 5;
   s.HistoryMegabytes = 64;
   const std::string bytes = configurationBytes(s);
-  ASSERT_EQ(bytes.size(), 56u);
+  ASSERT_EQ(bytes.size(), 60u);  // a tagged block: "HIST", its size 8, the two values
   EXPECT_EQ(bytes.substr(44, 4), "HIST");
   writeConfiguration(s, dir.path().string());
   Settings read;
   ASSERT_TRUE(readConfiguration(read, dir.path().string()));
   EXPECT_EQ(read.HistorySteps, 5);
   EXPECT_EQ(read.HistoryMegabytes, 64);
-  // Other bytes after the fields are ignored; out-of-range values are held to the range.
+  // Other bytes after the fields are ignored; out-of-range values are held to the range;
+  // the block is found beside the recent files' one.
+  s.RecentFiles = {"a.fcy"};
+  writeConfiguration(s, dir.path().string());
+  ASSERT_TRUE(readConfiguration(read, dir.path().string()));
+  EXPECT_EQ(read.HistorySteps, 5);
+  EXPECT_EQ(read.RecentFiles, s.RecentFiles);
   testing::writeFile(dir.file(kConfigurationFile), bytes.substr(0, 44) + "JUNKJUNKJUNK");
   Settings junk;
   ASSERT_TRUE(readConfiguration(junk, dir.path().string()));
   EXPECT_EQ(junk.HistorySteps, 32);
   std::string zero = bytes;
-  zero.replace(48, 4, std::string(4, '\0'));
+  zero.replace(52, 4, std::string(4, '\0'));
   testing::writeFile(dir.file(kConfigurationFile), zero);
   ASSERT_TRUE(readConfiguration(junk, dir.path().string()));
   EXPECT_EQ(junk.HistorySteps, 1);
