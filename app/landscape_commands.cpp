@@ -12,12 +12,8 @@
 namespace facetry {
 
 void TMainview::buildSpecialMenu() {
-  // Other commands share the menu: it is made by whichever adds to it first.
+  // buildMenus makes the menu, after "Options"; the editors' entries share it.
   QMenu* special = menuBar()->findChild<QMenu*>(QStringLiteral("Special1"));
-  if (special == nullptr) {
-    special = menuBar()->addMenu(QStringLiteral("&Special"));
-    special->setObjectName(QStringLiteral("Special1"));
-  }
   addCommand(special, "Createlandscape1", "Create landscape", [this] { Createlandscape1Click(); });
   addCommand(special, "Elastic1", "Elastic", [this] { Elastic1Click(); });
   addCommand(special, "Glueselectedpoints1", "Glue selected points",

@@ -122,6 +122,11 @@ void TMainview::buildMenus() {
   options->addSeparator();
   addCommand(options, "Settings1", "&Settings...", [this] { Settings1Click(); });
 
+  // "Special" after "Options": the editors' windows and the landscape and cage commands.
+  QMenu* special = menuBar()->addMenu(QStringLiteral("&Special"));
+  special->setObjectName(QStringLiteral("Special1"));
+  addCommand(special, "Modelling1", "Modeling", [this] { Modelling1Click(); });
+  addCommand(special, "Polyeditor1", "Poly-editor", [this] { Polyeditor1Click(); });
   buildSpecialMenu();
   buildNurbsMenu();
   buildOperationMenus();
@@ -132,15 +137,6 @@ void TMainview::buildMenus() {
     Help2Click();
   })->setShortcut(QKeySequence::HelpContents);
   addCommand(help, "About1", "About...", [this] { About1Click(); });
-
-  // "Special", before "Help"; the entries of other editors join it.
-  QMenu* special = menuBar()->findChild<QMenu*>(QStringLiteral("Special1"));
-  if (!special) {
-    special = new QMenu(QStringLiteral("&Special"), menuBar());
-    special->setObjectName(QStringLiteral("Special1"));
-    menuBar()->insertMenu(help->menuAction(), special);
-  }
-  addCommand(special, "Polyeditor1", "Poly-editor", [this] { Polyeditor1Click(); });
 }
 
 void TMainview::buildEditMenu(QMenu* edit) {

@@ -39,14 +39,6 @@ void TMainview::buildObjectFileMenus(QMenu* file) {
   addCommand(modeling, "Exportselectedfaces1", "Export selected faces",
              [this] { Exportselectedfaces1Click(); });
   addCommand(modeling, "Import1", "Import", [this] { Import1Click(); });
-
-  // "Special" is shared with the other editors' entries: found when there, made otherwise.
-  QMenu* special = menuBar()->findChild<QMenu*>(QStringLiteral("Special1"));
-  if (!special) {
-    special = menuBar()->addMenu(QStringLiteral("Special"));
-    special->setObjectName(QStringLiteral("Special1"));
-  }
-  addCommand(special, "Modelling1", "Modeling", [this] { Modelling1Click(); });
 }
 
 void TMainview::Saveselectionasobject1Click() {
