@@ -27,14 +27,13 @@ class DxfScratchCleanup {
   }
 };
 
+// The formats --format may name: every model format the table can write.
 std::string formatKeys() {
   std::string keys;
   for (const FileFormat& f : fileFormats()) {
-    if (!f.picture && f.save_index + f.load_index > 0 && f.key != "wrl") {
-      keys += (keys.empty() ? "" : "|") + f.key;
-    }
+    if (!f.picture && f.write) keys += (keys.empty() ? "" : "|") + f.key;
   }
-  return keys + "|obq|mdd";
+  return keys;
 }
 
 }  // namespace
@@ -45,7 +44,7 @@ int convertCommand(const std::vector<std::string>& args, std::ostream& out, std:
   for (std::size_t i = 1; i < args.size(); ++i) {
     if (args[i] == "--format") {
       if (i + 1 >= args.size() || !(output_format = formatNamed(args[i + 1])) ||
-          output_format->picture || output_format->key == "wrl") {
+          output_format->picture || !output_format->write) {
         throw UsageError("--format wants " + formatKeys());
       }
       ++i;
