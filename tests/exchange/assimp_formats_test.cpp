@@ -108,10 +108,13 @@ TEST(MeshFormats, EveryWrittenFormatReadsBackWithFacesNamesAndColours) {
   } else if (underCi()) {
     ADD_FAILURE() << "assimp (assimp-utils) is missing";
   }
-  if (std::system("python3 -c 'import meshio' >/dev/null 2>&1") == 0) {
-    for (const char* file : {"m.obj", "m.stl", "m.ply"}) {
+  // Debian's python3-meshio belongs to the system's interpreter, whatever else PATH holds.
+  // note: Debian 12's meshio cannot read a binary PLY face element that has properties
+  // after its index list (our face colours), so the PLY file is checked by assimp alone.
+  if (std::system("/usr/bin/python3 -c 'import meshio' >/dev/null 2>&1") == 0) {
+    for (const char* file : {"m.obj", "m.stl"}) {
       const std::string script =
-          std::string("python3 -c \"import meshio,sys; m=meshio.read('") + file +
+          std::string("/usr/bin/python3 -c \"import meshio,sys; m=meshio.read('") + file +
           "'); sys.exit(0 if sum(len(c.data) for c in m.cells)==24 else 1)\"";
       EXPECT_EQ(std::system(script.c_str()), 0) << file;
     }
