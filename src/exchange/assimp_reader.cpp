@@ -9,6 +9,7 @@
 #include <assimp/material.h>
 #include <assimp/postprocess.h>
 #include <assimp/scene.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <csignal>
@@ -282,6 +283,9 @@ bool unpackReading(const std::string& bytes, Reading& reading) {
 // assimp runs in a child process, so that a file it trips over (a crash or an abort inside
 // the library) ends in a message instead of taking the modeller down. Where no child can
 // be started it runs here.
+// The processor time the library may spend on one file.
+constexpr rlim_t kAssimpSeconds = 30;
+
 template <typename Import>
 Reading readIsolated(Import import) {
   int channel[2];
@@ -295,9 +299,12 @@ Reading readIsolated(Import import) {
   if (child == 0) {
     ::close(channel[0]);
     // A crash in the library ends the child plainly, whatever handlers the parent had.
-    for (const int signal_number : {SIGSEGV, SIGABRT, SIGBUS, SIGFPE, SIGILL, SIGTRAP}) {
+    for (const int signal_number : {SIGSEGV, SIGABRT, SIGBUS, SIGFPE, SIGILL, SIGTRAP, SIGXCPU}) {
       ::signal(signal_number, SIG_DFL);
     }
+    // A file the library loops on ends the child too, after its share of processor time.
+    const rlimit limit{kAssimpSeconds, kAssimpSeconds + 1};
+    ::setrlimit(RLIMIT_CPU, &limit);
     int status = 0;
     try {
       const std::string out = packReading(readWithAssimp(import));
@@ -331,7 +338,10 @@ Reading readIsolated(Import import) {
   while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
   }
   Reading reading;
-  if (WIFSIGNALED(status)) {
+  if (WIFSIGNALED(status) && WTERMSIG(status) == SIGXCPU) {
+    reading.error = "assimp took more than " + std::to_string(kAssimpSeconds) +
+                    " s of processor time on it and was stopped";
+  } else if (WIFSIGNALED(status)) {
     reading.error = "assimp stopped on it (signal " + std::to_string(WTERMSIG(status)) + ")";
   } else if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || !unpackReading(bytes, reading)) {
     reading = Reading{};
