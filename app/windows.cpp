@@ -24,7 +24,7 @@ PlaceholderWindow::PlaceholderWindow(QWidget* parent, const char* class_name, co
   setObjectName(QString::fromLatin1(class_name));
   setWindowTitle(QString::fromLatin1(caption));
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(new QLabel(QStringLiteral("This window is not available yet."), this));
+  layout->addWidget(new QLabel(QStringLiteral("Holds the pictures the toolbox shows."), this));
 }
 
 std::unique_ptr<TMainview> createWindows() {

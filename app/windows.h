@@ -8,7 +8,7 @@ namespace facetry {
 
 class TMainview;
 
-// A window whose content belongs to a later part of the program: its caption and a note.
+// "Form5": the hidden window that holds the toolbox's pictures (the core draws them).
 class PlaceholderWindow : public QDialog {
   Q_OBJECT
  public:

@@ -62,10 +62,8 @@ int convertCommand(const std::vector<std::string>& args, std::ostream& out, std:
     throw UsageError("cannot tell the format to write " + files[1] +
                      " in; give it a model file's extension or use --format " + formatKeys());
   }
-  if (!input_format->read)
-    throw Error("reading " + input_format->description + " is not available yet");
-  if (!output_format->write)
-    throw Error("writing " + output_format->description + " is not available yet");
+  if (!input_format->read) throw Error(input_format->description + " can be saved but not read");
+  if (!output_format->write) throw Error(output_format->description + " can be read but not saved");
 
   std::error_code ec;
   if (!std::filesystem::is_regular_file(files[0], ec)) throw IoError(files[0] + ": no such file");

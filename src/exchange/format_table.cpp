@@ -276,7 +276,7 @@ const FileFormat* writeFormatOf(const std::string& path) {
 std::string saveInFormat(Workspace& ws, Host& host, const FileFormat& format,
                          const std::string& path, const PictureArea& area) {
   if (!format.write) {
-    host.message("Saving as " + format.description + " is not available yet.", "Save",
+    host.message(format.description + " can be read but not saved.", "Save",
                  MessageIcon::Information, MessageButtons::Ok);
     return {};
   }
@@ -293,7 +293,7 @@ std::string saveInFormat(Workspace& ws, Host& host, const FileFormat& format,
 
 bool loadInFormat(Workspace& ws, Host& host, const FileFormat& format, const std::string& path) {
   if (!format.read) {
-    host.message("Reading " + format.description + " is not available yet.", "Load",
+    host.message(format.description + " can be saved but not read.", "Load",
                  MessageIcon::Information, MessageButtons::Ok);
     return false;
   }

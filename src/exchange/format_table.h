@@ -2,7 +2,7 @@
 // its name for `facetry-cli convert --format`, its extension, its place in the "&Save..."
 // and "&Load..." dialogs and its reader and writer. The window's file dialogs and the
 // command-line tool both take their formats, filters and messages from here; a format that
-// is not built yet is listed with no reader or writer and answers "not available yet".
+// is only written (POV-Ray, pictures) or only read has no reader or writer, and says so.
 #pragma once
 #include <functional>
 #include <string>
@@ -58,13 +58,13 @@ const FileFormat* readFormatOf(const std::string& path);
 const FileFormat* writeFormatOf(const std::string& path);
 
 // "&Save..." once its dialog is closed: `path` gets the format's extension by the dialog's
-// rule; a file already there is asked about ("Overwrite ?", Yes/No); a format not built
-// yet says so and writes nothing. The native format sets the model name. Returns the path
-// written, or an empty string when nothing was written.
+// rule; a file already there is asked about ("Overwrite ?", Yes/No); a format that
+// cannot be written says so and writes nothing. The native format sets the model name. Returns the
+// path written, or an empty string when nothing was written.
 std::string saveInFormat(Workspace& ws, Host& host, const FileFormat& format,
                          const std::string& path, const PictureArea& area = {});
 
-// Reads `path` as `format` the way "&Load..." does (a format not built yet says so). The
+// Reads `path` as `format` the way "&Load..." does (a format that cannot be read says so). The
 // exchange readers show the "Reading" counter while they add faces. Returns false when
 // nothing was read.
 bool loadInFormat(Workspace& ws, Host& host, const FileFormat& format, const std::string& path);

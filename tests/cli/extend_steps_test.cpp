@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "cli_commands.h"
+#include "cli_run.h"
 #include "files/native_file.h"
 #include "support/scene_checks.h"
 #include "support/scripted_host.h"
@@ -13,22 +14,11 @@
 namespace facetry {
 namespace {
 
+using testing::loadedScene;
+using testing::runCommand;
+
 using testing::ScriptedHost;
 using testing::TempDir;
-
-int run(const std::vector<std::string>& args, std::string* err = nullptr) {
-  std::ostringstream out, errors;
-  const int status = runCli(args, out, errors);
-  if (err) *err = errors.str();
-  return status;
-}
-
-Scene loaded(const std::string& path) {
-  Scene scene;
-  ScriptedHost host;
-  ophaal(scene, host, path, true, nullptr);
-  return scene;
-}
 
 TEST(ExtendSteps, ExtendCutAndBooleanChangeTheSavedModel) {
   TempDir dir;
@@ -38,23 +28,24 @@ TEST(ExtendSteps, ExtendCutAndBooleanChangeTheSavedModel) {
   testing::addBoxObject(scene, host, 10, -5, 5, 30, "B");
   opslaan(scene, "two.fcy");
 
-  ASSERT_EQ(
-      run({"edit", "two.fcy", "-o", "fine.fcy", "--select", "object:A", "--extend", "normal"}), 0);
-  EXPECT_EQ(loaded("fine.fcy").FaceCount, 12 * 4 + 12);
+  ASSERT_EQ(runCommand({"edit", "two.fcy", "-o", "fine.fcy", "--select", "object:A", "--extend",
+                        "normal"}),
+            0);
+  EXPECT_EQ(loadedScene("fine.fcy").FaceCount, 12 * 4 + 12);
 
-  ASSERT_EQ(
-      run({"edit", "two.fcy", "-o", "cut.fcy", "--select", "object:B", "--cut", "20,-30", "20,40"}),
-      0);
-  EXPECT_GT(loaded("cut.fcy").FaceCount, 24);
+  ASSERT_EQ(runCommand({"edit", "two.fcy", "-o", "cut.fcy", "--select", "object:B", "--cut",
+                        "20,-30", "20,40"}),
+            0);
+  EXPECT_GT(loadedScene("cut.fcy").FaceCount, 24);
 
-  ASSERT_EQ(run({"edit", "two.fcy", "-o", "sum.fcy", "--boolean", "add", "A", "#1"}), 0);
-  const Scene sum = loaded("sum.fcy");
+  ASSERT_EQ(runCommand({"edit", "two.fcy", "-o", "sum.fcy", "--boolean", "add", "A", "#1"}), 0);
+  const Scene sum = loadedScene("sum.fcy");
   EXPECT_EQ(sum.ObjectCount, 1);
 
   std::string err;
-  EXPECT_EQ(run({"edit", "two.fcy", "-o", "x.fcy", "--boolean", "add", "A", "A"}, &err), 1);
+  EXPECT_EQ(runCommand({"edit", "two.fcy", "-o", "x.fcy", "--boolean", "add", "A", "A"}, &err), 1);
   EXPECT_NE(err.find("two different objects"), std::string::npos);
-  EXPECT_EQ(run({"edit", "two.fcy", "-o", "x.fcy", "--extend", "fancy"}, &err), 1);
+  EXPECT_EQ(runCommand({"edit", "two.fcy", "-o", "x.fcy", "--extend", "fancy"}, &err), 1);
   EXPECT_NE(err.find("simple|normal|complex|complex2"), std::string::npos);
 }
 

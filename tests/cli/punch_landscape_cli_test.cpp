@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "cli_commands.h"
+#include "cli_run.h"
 #include "files/native_file.h"
 #include "support/scene_checks.h"
 #include "support/scripted_host.h"
@@ -12,23 +13,12 @@
 namespace facetry {
 namespace {
 
+using testing::loadedScene;
+using testing::runCommand;
+
 using testing::corner;
 using testing::ScriptedHost;
 using testing::TempDir;
-
-int run(const std::vector<std::string>& args, std::string* err = nullptr) {
-  std::ostringstream out, errors;
-  const int status = runCli(args, out, errors);
-  if (err != nullptr) *err = errors.str();
-  return status;
-}
-
-Scene load(const std::string& path) {
-  Scene scene;
-  ScriptedHost host;
-  ophaal(scene, host, path, true, nullptr);
-  return scene;
-}
 
 // A triangle "plate" (corner 0 inside the box, all corners selected) and a box "tool".
 void writePlateAndTool(const std::string& path) {
@@ -49,32 +39,34 @@ TEST(CliPunch, PunchesTheTargetWithTheToolAndRemovesItWhenAsked) {
   TempDir dir;
   writePlateAndTool("in.fcy");
   std::string err;
-  ASSERT_EQ(run({"edit", "in.fcy", "-o", "kept.fcy", "--punch", "in", "tool", "#0"}, &err), 0)
+  ASSERT_EQ(runCommand({"edit", "in.fcy", "-o", "kept.fcy", "--punch", "in", "tool", "#0"}, &err),
+            0)
       << err;
-  const Scene kept = load("kept.fcy");
+  const Scene kept = loadedScene("kept.fcy");
   EXPECT_EQ(kept.ObjectCount, 2);
   EXPECT_EQ(kept.FaceTable[0].corners[0].z, 100.0f);
   EXPECT_EQ(kept.FaceTable[0].corners[2].z, 150.0f);
 
-  ASSERT_EQ(run({"edit", "in.fcy", "-o", "out.fcy", "--punch", "out", "tool", "plate",
-                 "--auto-edge", "--remove"}),
+  ASSERT_EQ(runCommand({"edit", "in.fcy", "-o", "out.fcy", "--punch", "out", "tool", "plate",
+                        "--auto-edge", "--remove"}),
             0);
-  EXPECT_EQ(load("out.fcy").ObjectCount, 1);
-  EXPECT_EQ(run({"edit", "in.fcy", "-o", "x.fcy", "--punch", "sideways", "tool", "plate"}), 1);
-  EXPECT_EQ(run({"edit", "in.fcy", "-o", "x.fcy", "--punch", "in", "tool", "tool"}), 1);
-  EXPECT_EQ(run({"edit", "in.fcy", "-o", "g.fcy", "--glue-selected"}), 0);
+  EXPECT_EQ(loadedScene("out.fcy").ObjectCount, 1);
+  EXPECT_EQ(runCommand({"edit", "in.fcy", "-o", "x.fcy", "--punch", "sideways", "tool", "plate"}),
+            1);
+  EXPECT_EQ(runCommand({"edit", "in.fcy", "-o", "x.fcy", "--punch", "in", "tool", "tool"}), 1);
+  EXPECT_EQ(runCommand({"edit", "in.fcy", "-o", "g.fcy", "--glue-selected"}), 0);
 }
 
 TEST(CliLandscape, ASeedBuildsTheSameLandscapeEachTime) {
   TempDir dir;
-  ASSERT_EQ(run({"build", "a.fcy", "--landscape", "400,200,3,1", "--seed", "9"}), 0);
-  ASSERT_EQ(run({"build", "b.fcy", "--seed", "9", "--landscape", "400,200,3,1"}), 0);
-  ASSERT_EQ(run({"build", "c.fcy", "--landscape", "400,200,3,1", "--seed", "10"}), 0);
+  ASSERT_EQ(runCommand({"build", "a.fcy", "--landscape", "400,200,3,1", "--seed", "9"}), 0);
+  ASSERT_EQ(runCommand({"build", "b.fcy", "--seed", "9", "--landscape", "400,200,3,1"}), 0);
+  ASSERT_EQ(runCommand({"build", "c.fcy", "--landscape", "400,200,3,1", "--seed", "10"}), 0);
   EXPECT_EQ(testing::readFile("a.fcy"), testing::readFile("b.fcy"));
   EXPECT_NE(testing::readFile("a.fcy"), testing::readFile("c.fcy"));
-  EXPECT_EQ(load("a.fcy").FaceCount, 16);
-  EXPECT_EQ(run({"build", "x.fcy", "--landscape", "400,200,9,1"}), 1);
-  EXPECT_EQ(run({"build", "x.fcy", "--landscape", "400,200,3"}), 1);
+  EXPECT_EQ(loadedScene("a.fcy").FaceCount, 16);
+  EXPECT_EQ(runCommand({"build", "x.fcy", "--landscape", "400,200,9,1"}), 1);
+  EXPECT_EQ(runCommand({"build", "x.fcy", "--landscape", "400,200,3"}), 1);
 }
 
 TEST(CliElastic, DragsACagePointAndAppliesTheView) {
@@ -83,12 +75,12 @@ TEST(CliElastic, DragsACagePointAndAppliesTheView) {
   // The front cage spans (150, 120)..(300, 300) with point 1 on corner 0 and point 3 on corner
   // 2; point 3 is dragged to (320, 340).
   std::string err;
-  ASSERT_EQ(run({"build", "out.fcy", "--in", "in.fcy", "--view", "front", "--elastic", "300,300",
-                 "320,340", "right"},
-                &err),
+  ASSERT_EQ(runCommand({"build", "out.fcy", "--in", "in.fcy", "--view", "front", "--elastic",
+                        "300,300", "320,340", "right"},
+                       &err),
             0)
       << err;
-  const Scene bent = load("out.fcy");
+  const Scene bent = loadedScene("out.fcy");
   EXPECT_EQ(bent.FaceTable[0].corners[2].x, 320.0f) << "the corner on the dragged point";
   EXPECT_EQ(bent.FaceTable[0].corners[2].y, 340.0f);
   EXPECT_EQ(bent.FaceTable[0].corners[0].x, 150.0f) << "on point 1, which stayed";

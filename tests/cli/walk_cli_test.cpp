@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "cli_commands.h"
+#include "cli_run.h"
 #include "demo_mesh.h"
 #include "files/native_file.h"
 #include "scene/errors.h"
@@ -17,15 +18,10 @@
 namespace facetry {
 namespace {
 
+using testing::runCommand;
+
 using testing::readFile;
 using testing::TempDir;
-
-int run(const std::vector<std::string>& args, std::string* err = nullptr) {
-  std::ostringstream out, errors;
-  const int status = runCli(args, out, errors);
-  if (err) *err = errors.str();
-  return status;
-}
 
 TEST(WalkSteps, ReadEachActionWithItsMoveAndCount) {
   const std::vector<WalkStep> steps =
@@ -57,9 +53,9 @@ TEST(CliWalk, WritesTheWholeBitmapAndLeavesTheModelFileAsItWas) {
   opslaan(scene, "m.fcy");
   const std::string model = readFile("m.fcy");
   std::string err;
-  ASSERT_EQ(run({"render", "m.fcy", "--view", "walk", "--speed", "slow", "--walk",
-                 "forward:60*3,yaw:20*2,up,a*2,study,roll:10,smaller", "-o", "walk"},
-                &err),
+  ASSERT_EQ(runCommand({"render", "m.fcy", "--view", "walk", "--speed", "slow", "--walk",
+                        "forward:60*3,yaw:20*2,up,a*2,study,roll:10,smaller", "-o", "walk"},
+                       &err),
             0)
       << err;
   const std::string picture = readFile("walk.bmp");  // ".bmp" appended as the window does
@@ -74,13 +70,14 @@ TEST(CliWalk, AnUnknownStepIsOneLineAndStatusOne) {
   Scene scene;
   opslaan(scene, "empty.fcy");
   std::string err;
-  EXPECT_EQ(run({"render", "empty.fcy", "--view", "walk", "--walk", "a,hop", "-o", "w.bmp"}, &err),
-            1);
+  EXPECT_EQ(
+      runCommand({"render", "empty.fcy", "--view", "walk", "--walk", "a,hop", "-o", "w.bmp"}, &err),
+      1);
   EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
   EXPECT_NE(err.find("\"hop\""), std::string::npos);
   EXPECT_FALSE(std::filesystem::exists("w.bmp"));
-  EXPECT_EQ(run({"render", "empty.fcy", "--view", "front", "--shading", "flat", "--walk", "a", "-o",
-                 "w.bmp"}),
+  EXPECT_EQ(runCommand({"render", "empty.fcy", "--view", "front", "--shading", "flat", "--walk",
+                        "a", "-o", "w.bmp"}),
             1);
 }
 
