@@ -58,9 +58,9 @@ const FileFormat* readFormatOf(const std::string& path);
 const FileFormat* writeFormatOf(const std::string& path);
 
 // "&Save..." once its dialog is closed: `path` gets the format's extension by the dialog's
-// rule; a file already there is asked about ("Overwrite ?", Yes/No); a format that
-// cannot be written says so and writes nothing. The native format sets the model name. Returns the
-// path written, or an empty string when nothing was written.
+// rule; a file already there is asked about ("Overwrite ?", Yes/No); a format that cannot
+// be written says so and writes nothing. The native format sets the model name. Returns
+// the path written, or an empty string when nothing was written.
 std::string saveInFormat(Workspace& ws, Host& host, const FileFormat& format,
                          const std::string& path, const PictureArea& area = {});
 
