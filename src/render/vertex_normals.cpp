@@ -11,7 +11,9 @@
 #include <cassert>
 #include <cmath>
 #include <cstdint>
+#include <exception>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "render/light_angles.h"
@@ -218,10 +220,8 @@ class SmoothCorners {
   std::vector<std::size_t> by_cell_;
 };
 
-}  // namespace
-
-void computeVertexNormals(Scene& scene, const Lighting& light) {
-  assert(scene.FaceShadingTable.size() == scene.FaceTable.size());
+// The corner normals and Gouraud values of objects [first_object, last_object).
+void normalsOfObjects(Scene& scene, const Lighting& light, int first_object, int last_object) {
   const VectorAngleLights& lights = VectorAngleLights::instance();
   const Point3 lamp = light.LightPosition;
   // The Gouraud value of a corner: trunc(180 - angle between its stored (whole) normal and
@@ -235,7 +235,7 @@ void computeVertexNormals(Scene& scene, const Lighting& light) {
   std::vector<Point3> face_normals;
   SmoothCorners corners(scene);
 
-  for (int k = 0; k < scene.ObjectCount; ++k) {
+  for (int k = first_object; k < last_object; ++k) {
     const ModelObject& object = scene.ObjectTable[static_cast<std::size_t>(k)];
     if (object.first > object.last) continue;
     if (object.first < 0 || object.last > scene.faceSlotsAllocated()) {
@@ -297,6 +297,59 @@ void computeVertexNormals(Scene& scene, const Lighting& light) {
       for (std::size_t i : members) store(i);
     });
   }
+}
+
+// Below this many faces a second thread costs more than it saves.
+constexpr int kSplitFaces = 2000;
+
+}  // namespace
+
+void computeVertexNormals(Scene& scene, const Lighting& light) {
+  assert(scene.FaceShadingTable.size() == scene.FaceTable.size());
+  const int objects = scene.ObjectCount;
+  // Objects share nothing, so a large scene is split between two threads at the object
+  // where half of its faces have been passed. Should either half fail, the whole is done
+  // again in order, so that the failure and everything before it are what the serial
+  // pass gives (objects after the failing one may then already hold their new values).
+  // Only objects that follow each other without overlapping are split, so that no face is
+  // written by both threads.
+  long long faces = 0;
+  bool in_order = true;
+  int previous_last = -1;
+  for (int k = 0; k < objects; ++k) {
+    const ModelObject& object = scene.ObjectTable[static_cast<std::size_t>(k)];
+    if (object.first > object.last) continue;
+    in_order =
+        in_order && object.first > previous_last && object.last <= scene.faceSlotsAllocated();
+    previous_last = object.last;
+    faces += object.last - object.first + 1;
+  }
+  int split = 0;
+  for (long long passed = 0; split < objects && passed * 2 < faces; ++split) {
+    const ModelObject& object = scene.ObjectTable[static_cast<std::size_t>(split)];
+    if (object.first <= object.last) passed += object.last - object.first + 1;
+  }
+  if (!in_order || faces < kSplitFaces || split <= 0 || split >= objects ||
+      std::thread::hardware_concurrency() < 2) {
+    normalsOfObjects(scene, light, 0, objects);
+    return;
+  }
+  std::exception_ptr later_failure;
+  std::thread worker([&] {
+    try {
+      normalsOfObjects(scene, light, split, objects);
+    } catch (...) {
+      later_failure = std::current_exception();
+    }
+  });
+  std::exception_ptr failure;
+  try {
+    normalsOfObjects(scene, light, 0, split);
+  } catch (...) {
+    failure = std::current_exception();
+  }
+  worker.join();
+  if (failure || later_failure) normalsOfObjects(scene, light, 0, objects);
 }
 
 }  // namespace facetry
