@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "render/canvas.h"
+#include "scene/view_axes.h"
 
 namespace facetry {
 
@@ -45,6 +46,8 @@ struct FrameBuffers {
   // only while that redraw runs.
   std::vector<int> flat_angles;
   bool flat_angles_current = false;
+  // The survey mapping of each face's corners, worked out once per survey redraw.
+  std::vector<ViewPosition> survey_corners;
 
   // A second bitmap and depth buffer of the same size, made on first use, that a redraw
   // draws half of the faces into on a second thread.

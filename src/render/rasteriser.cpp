@@ -12,6 +12,10 @@
 #include <string>
 #include <utility>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "render/light_angles.h"
 #include "render/rasteriser.h"
 #include "render/survey_projection.h"
@@ -43,6 +47,27 @@ ViewPoint projectCorner(int view, const FaceCorner& c, const SurveyProjection* s
 inline std::int32_t truncCoordinate(float value) {
   if (value > -2147483648.0f && value < 2147483648.0f) return static_cast<std::int32_t>(value);
   return truncToInt(value);
+}
+
+// Column, row and depth of a corner truncated toward zero, all three with one instruction
+// where the processor has it; a value that does not fit (the instruction's answer is then
+// INT32_MIN) goes through truncCoordinate, which reports it as before.
+struct WholePoint {
+  std::int32_t column, row, depth;
+};
+inline WholePoint truncPosition(const ViewPoint& p) {
+#if defined(__SSE2__)
+  const __m128i whole = _mm_cvttps_epi32(_mm_setr_ps(p.column, p.row, p.depth, 0.0f));
+  const __m128i unfit = _mm_cmpeq_epi32(whole, _mm_set1_epi32(INT32_MIN));
+  if (_mm_movemask_epi8(unfit) == 0) {
+    alignas(16) std::int32_t out[4];
+    _mm_store_si128(reinterpret_cast<__m128i*>(out), whole);
+    return {out[0], out[1], out[2]};
+  }
+#endif
+  const std::int32_t column = truncCoordinate(p.column);
+  const std::int32_t row = truncCoordinate(p.row);
+  return {column, row, truncCoordinate(p.depth)};
 }
 
 // A whole number in 7-bit fixed point, wrapping modulo 2^32 like 32-bit arithmetic.
@@ -97,6 +122,8 @@ struct Layout {
   static constexpr int kCount = kU + (Textured ? 2 : 0);
 };
 
+// The loops over a face's quantities are unrolled, so that the compiler keeps each
+// quantity in a register of its own rather than in an array in memory.
 template <int N>
 struct Corner {
   std::int32_t row;
@@ -114,6 +141,7 @@ class EdgeWalk {
   void start(const Corner<N>& from, const Corner<N>& to, std::int64_t offset) {
     const std::int64_t rows = std::int64_t{to.row} - from.row;
     rows_ = rows == 0 ? 1u : static_cast<std::uint32_t>(rows);
+#pragma GCC unroll 8
     for (int i = 0; i < N; ++i) {
       const std::int64_t delta = std::int64_t{to.q[i]} - from.q[i];
       const auto magnitude = static_cast<std::uint32_t>(delta < 0 ? -delta : delta);
@@ -135,6 +163,7 @@ class EdgeWalk {
     }
   }
   void advance() {
+#pragma GCC unroll 8
     for (int i = 0; i < N; ++i) {
       // remainder + part reaches rows exactly when remainder >= rows - part (compared this
       // way the sum cannot overflow). Masks instead of a branch: the carry comes and goes
@@ -145,6 +174,7 @@ class EdgeWalk {
     }
   }
   void read(std::int32_t* out) const {
+#pragma GCC unroll 8
     for (int i = 0; i < N; ++i) out[i] = static_cast<std::int32_t>(value_[i]);
   }
 
@@ -159,8 +189,14 @@ class EdgeWalk {
 };
 
 // What the pixels of one face need.
+//
+// drawRows works on a copy of its own: a local whose address never escapes is known not to
+// alias the bitmap, so its fields stay in registers across the pixel stores.
 struct FaceInk {
-  FrameBuffers* frame;
+  std::int32_t* depth_origin;  // depth of (row 0, column 0); rows depth_stride apart
+  std::ptrdiff_t depth_stride;
+  std::uint8_t* pixel_origin;  // ViewBitmap's row 0; rows pixel_stride apart
+  std::ptrdiff_t pixel_stride;
   Rgb colour;                   // the flat colour (shaded in a flat view)
   const std::uint8_t* shading;  // ShadeTable of the face's level, or null for level None
   int flat_angle;
@@ -170,7 +206,8 @@ struct FaceInk {
   Point3 light;
   const VectorAngleLights* lights;
   int first_row, last_row;
-  const SurveyProjection* survey;  // the mapping of view 4
+  const SurveyProjection* survey;      // the mapping of view 4
+  const ViewPosition* survey_corners;  // or its corners worked out beforehand
 };
 
 [[noreturn]] void throwLightAngle(long long t) {
@@ -185,6 +222,7 @@ template <ShadingMode Mode, bool Textured, bool Outline>
   // The ends are exchanged by value, element by element, so that they stay in registers.
   const bool exchange = long_end[0] < short_end[0];
   std::int32_t left[L::kCount], right[L::kCount];
+#pragma GCC unroll 8
   for (int i = 0; i < L::kCount; ++i) {
     left[i] = exchange ? long_end[i] : short_end[i];
     right[i] = exchange ? short_end[i] : long_end[i];
@@ -201,6 +239,7 @@ template <ShadingMode Mode, bool Textured, bool Outline>
   std::uint32_t value[L::kCount] = {};
   std::uint32_t step[L::kCount] = {};
   const bool narrow = width < kReciprocalCount;
+#pragma GCC unroll 8
   for (int i = 1; i < L::kCount; ++i) {
     const std::int64_t difference = std::int64_t{right[i]} - left[i];
     std::int64_t s;
@@ -216,8 +255,8 @@ template <ShadingMode Mode, bool Textured, bool Outline>
     value[i] = static_cast<std::uint32_t>(left[i] + s * lead);
   }
 
-  std::int32_t* depth = ink.frame->depthRow(y);
-  std::uint8_t* pixel = ink.frame->ViewBitmap.row(y) + std::ptrdiff_t{3} * first;
+  std::int32_t* depth = ink.depth_origin + ink.depth_stride * y;
+  std::uint8_t* pixel = ink.pixel_origin + ink.pixel_stride * y + std::ptrdiff_t{3} * first;
   const bool edge_row = Outline && (y == ink.first_row || y == ink.last_row);
   // A Gouraud value whose angle would fold below 0 stops the drawing at that pixel, hidden
   // or not. The values along a span are linear, so when both ends fold into 0..180 every
@@ -293,6 +332,7 @@ template <ShadingMode Mode, bool Textured, bool Outline>
         pixel[2] = ink.colour.red;
       }
     }
+#pragma GCC unroll 8
     for (int i = 1; i < L::kCount; ++i) value[i] += step[i];
   }
 }
@@ -301,11 +341,28 @@ template <ShadingMode Mode, bool Textured, bool Outline>
 // edge is top-middle, below it middle-bottom, on it the middle corner itself (which is where
 // the middle-bottom edge starts); the long edge is top-bottom throughout.
 template <ShadingMode Mode, bool Textured, bool Outline>
-void drawRows(FaceInk& ink, const Corner<Layout<Mode, Textured>::kCount>& top,
+void drawRows(const FaceInk& face_ink, const Corner<Layout<Mode, Textured>::kCount>& top,
               const Corner<Layout<Mode, Textured>::kCount>& middle,
               const Corner<Layout<Mode, Textured>::kCount>& bottom) {
   constexpr int N = Layout<Mode, Textured>::kCount;
   if (top.row > kLastStartRow || bottom.row < 0) return;
+  FaceInk ink = face_ink;
+  if (top.row >= 0 && bottom.row - top.row <= 1 && bottom.row <= kLastRow) {
+    // A face of one or two rows, as most of a finely divided model's are: an edge of at
+    // most one row has its end corners' values on its rows, so nothing is walked.
+    ink.first_row = top.row;
+    ink.last_row = bottom.row;
+    if (top.row == bottom.row) {
+      drawSpan<Mode, Textured, Outline>(ink, top.row, middle.q, top.q);
+    } else if (middle.row == top.row) {
+      drawSpan<Mode, Textured, Outline>(ink, top.row, middle.q, top.q);
+      drawSpan<Mode, Textured, Outline>(ink, bottom.row, bottom.q, bottom.q);
+    } else {
+      drawSpan<Mode, Textured, Outline>(ink, top.row, top.q, top.q);
+      drawSpan<Mode, Textured, Outline>(ink, bottom.row, middle.q, bottom.q);
+    }
+    return;
+  }
   const int first_row = std::max(top.row, 0);
   const int last_row = std::min(bottom.row, kLastRow);
   ink.first_row = first_row;
@@ -346,7 +403,7 @@ void drawRows(FaceInk& ink, const Corner<Layout<Mode, Textured>::kCount>& top,
 }
 
 template <ShadingMode Mode, bool Textured, bool Outline>
-void drawFace(FaceInk& ink, const Scene& scene, int face, int view) {
+void drawFace(const FaceInk& ink, const Scene& scene, int face, int view) {
   using L = Layout<Mode, Textured>;
   const Face& f = scene.FaceTable[static_cast<std::size_t>(face)];
   const FaceShading& shading = scene.FaceShadingTable[static_cast<std::size_t>(face)];
@@ -354,9 +411,15 @@ void drawFace(FaceInk& ink, const Scene& scene, int face, int view) {
   // Sorted by row with three exchanges (0/1, 0/2, 1/2), each only when the first row is
   // larger. Only the rows and corner numbers are exchanged, in registers; each corner's
   // values are then read by its number.
-  const ViewPoint p[3] = {projectCorner(view, f.corners[0], ink.survey),
-                          projectCorner(view, f.corners[1], ink.survey),
-                          projectCorner(view, f.corners[2], ink.survey)};
+  ViewPoint p[3];
+  if (view == kSurveyRaster && ink.survey_corners != nullptr) {
+    const ViewPosition* given = ink.survey_corners + std::size_t{3} * static_cast<unsigned>(face);
+    p[0] = given[0], p[1] = given[1], p[2] = given[2];
+  } else {
+    p[0] = projectCorner(view, f.corners[0], ink.survey);
+    p[1] = projectCorner(view, f.corners[1], ink.survey);
+    p[2] = projectCorner(view, f.corners[2], ink.survey);
+  }
   float r0 = p[0].row, r1 = p[1].row, r2 = p[2].row;
   int k0 = 0, k1 = 1, k2 = 2;
   if (r0 > r1) std::swap(r0, r1), std::swap(k0, k1);
@@ -368,9 +431,10 @@ void drawFace(FaceInk& ink, const Scene& scene, int face, int view) {
   for (int i = 0; i < 3; ++i) {
     Corner<L::kCount>& c = corners[i];
     const int k = order[i];
-    c.q[0] = truncCoordinate(p[k].column);
-    c.row = truncCoordinate(p[k].row);
-    c.q[L::kDepth] = toFixed(static_cast<std::uint32_t>(truncCoordinate(p[k].depth)));
+    const WholePoint whole = truncPosition(p[k]);
+    c.q[0] = whole.column;
+    c.row = whole.row;
+    c.q[L::kDepth] = toFixed(static_cast<std::uint32_t>(whole.depth));
     if constexpr (Mode == ShadingMode::Gouraud) {
       c.q[L::kLight] = toFixed(shading.light[k]);
     }
@@ -391,7 +455,7 @@ void drawFace(FaceInk& ink, const Scene& scene, int face, int view) {
 }
 
 template <ShadingMode Mode>
-void drawFaceIn(FaceInk& ink, const Scene& scene, int face, int view, bool outline) {
+void drawFaceIn(const FaceInk& ink, const Scene& scene, int face, int view, bool outline) {
   if (ink.texture != nullptr) {
     drawFace<Mode, true, false>(ink, scene, face, view);
   } else if (outline) {
@@ -422,8 +486,12 @@ void rasteriseFace(Scene& scene, int face, int view, ShadingMode mode, bool bake
   assert(scene.FaceShadingTable.size() == scene.FaceTable.size());
 
   FaceInk ink{};
-  ink.frame = &frame;
+  ink.depth_origin = frame.depthRow(0);
+  ink.depth_stride = kDepthSize;
+  ink.pixel_origin = frame.ViewBitmap.row(0);
+  ink.pixel_stride = frame.ViewBitmap.row(1) - frame.ViewBitmap.row(0);
   ink.survey = context.survey;
+  ink.survey_corners = context.survey_corners;
   ink.light = context.light.LightPosition;
   if (mode == ShadingMode::Phong) ink.lights = &VectorAngleLights::instance();
 

@@ -19,6 +19,9 @@ struct RasterContext {
   const TextureStore& textures;
   bool poly_lines;  // the "Poly-lines" box: untextured faces get black outlines
   const SurveyProjection* survey = nullptr;  // the mapping of view 4, the survey view
+  // When set, face i's corners as `survey` maps them, at [3 i, 3 i + 2], worked out
+  // beforehand (projectSurveyCorners); the survey view then reads them instead.
+  const ViewPosition* survey_corners = nullptr;
 };
 
 // The view number the rasteriser takes for the survey view; 1..3 are the views' own numbers

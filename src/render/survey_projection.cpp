@@ -1,7 +1,9 @@
 // render/survey_projection.cpp: the survey mapping.
 #include "render/survey_projection.h"
 
+#include <algorithm>
 #include <cmath>
+#include <thread>
 
 #include "scene/geometry.h"
 
@@ -65,6 +67,59 @@ Point3 SurveyProjection::apply(const Point3& p) const {
   return {static_cast<float>((static_cast<double>(c.x) - centre.x) * scale + kSurveyWidth / 2),
           static_cast<float>((static_cast<double>(c.y) - centre.y) * scale + kSurveyHeight / 2),
           static_cast<float>((static_cast<double>(c.z) - centre.z) * scale)};
+}
+
+namespace {
+
+// Below this many faces a second thread costs more than it saves.
+constexpr int kSplitFaces = 2000;
+
+SurveyExtent projectRange(const Scene& scene, const SurveyProjection& survey, int first, int last,
+                          ViewPosition* corners) {
+  SurveyExtent extent;
+  bool any = false;
+  for (int i = first; i <= last; ++i) {
+    const Face& face = scene.FaceTable[static_cast<std::size_t>(i)];
+    ViewPosition* out = corners + std::size_t{3} * static_cast<unsigned>(i);
+    for (int k = 0; k < 3; ++k) {
+      const Point3 p = survey.apply(face.corners[k].point());
+      out[k] = {p.x, p.y, p.z};
+      extent.finite =
+          extent.finite && std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z);
+      if (!any) {
+        extent.min_column = extent.max_column = p.x;
+        extent.min_row = extent.max_row = p.y;
+        any = true;
+      }
+      extent.min_column = std::min(extent.min_column, p.x);
+      extent.max_column = std::max(extent.max_column, p.x);
+      extent.min_row = std::min(extent.min_row, p.y);
+      extent.max_row = std::max(extent.max_row, p.y);
+    }
+  }
+  return extent;
+}
+
+}  // namespace
+
+SurveyExtent projectSurveyCorners(const Scene& scene, const SurveyProjection& survey, int first,
+                                  int last, std::vector<ViewPosition>& corners) {
+  const std::size_t needed = std::size_t{3} * static_cast<unsigned>(scene.FaceCount);
+  if (corners.size() < needed) corners.resize(needed);
+  if (last - first + 1 < kSplitFaces || std::thread::hardware_concurrency() < 2) {
+    return projectRange(scene, survey, first, last, corners.data());
+  }
+  const int half = first + (last - first + 1) / 2;
+  SurveyExtent later;
+  std::thread other([&] { later = projectRange(scene, survey, half, last, corners.data()); });
+  SurveyExtent extent = projectRange(scene, survey, first, half - 1, corners.data());
+  other.join();
+  extent.finite = extent.finite && later.finite;
+  extent.min_column = std::min(extent.min_column, later.min_column);
+  extent.max_column = std::max(extent.max_column, later.max_column);
+  extent.min_row = std::min(extent.min_row, later.min_row);
+  extent.max_row = std::max(extent.max_row, later.max_row);
+  return extent;
 }
 
 }  // namespace facetry

@@ -2,8 +2,12 @@
 // turned about the scene centroid by the survey angles (about y, then x, then z), scaled,
 // and centred in a 188 x 148 picture.
 #pragma once
+#include <vector>
+
 #include "scene/records.h"
+#include "scene/scene.h"
 #include "scene/settings.h"
+#include "scene/view_axes.h"
 #include "scene/view_state.h"
 
 namespace facetry {
@@ -20,5 +24,18 @@ struct SurveyProjection {
   double cos_y, sin_y, cos_x, sin_x, cos_z, sin_z;
   double scale;
 };
+
+// Where the survey picture's faces lie: the least and greatest column and row of the
+// corners mapped, and whether every value mapped is finite.
+struct SurveyExtent {
+  float min_column = 0, max_column = 0, min_row = 0, max_row = 0;
+  bool finite = true;
+};
+
+// The mapping of the corners of faces first..last (0 <= first <= last < FaceCount) into
+// `corners` at [3 i, 3 i + 2], on two threads for many faces; `corners` grows to
+// 3 FaceCount when smaller (and is kept by the caller between redraws).
+SurveyExtent projectSurveyCorners(const Scene& scene, const SurveyProjection& survey, int first,
+                                  int last, std::vector<ViewPosition>& corners);
 
 }  // namespace facetry

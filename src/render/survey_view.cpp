@@ -3,8 +3,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <exception>
+#include <thread>
 
 #include "render/view_lines.h"
+#include "render/view_passes.h"
 #include "render/view_render.h"
 #include "scene/geometry.h"
 
@@ -19,6 +22,18 @@ ShadingMode surveyMode(ViewShadingEntry& entry) {
   if (entry.gouraud) return ShadingMode::Gouraud;
   if (entry.phong) return ShadingMode::Phong;
   return ShadingMode::Flat;
+}
+
+// Below this many faces a second thread costs more than it saves.
+constexpr int kSplitFaces = 2000;
+
+// The survey picture's rows, 0..148, to the background and the cleared depth.
+void clearSurveyRows(FrameBuffers& frame) {
+  for (int y = 0; y <= kSurveyHeight; ++y) {
+    std::copy(frame.BackgroundRow.begin(), frame.BackgroundRow.end(), frame.ViewBitmap.row(y));
+    std::copy(frame.DepthClearRow.begin(), frame.DepthClearRow.end(),
+              frame.depthRow(y) + kDepthLow);
+  }
 }
 
 void drawCross(SurveyView& survey) {
@@ -36,23 +51,60 @@ void surveyTeken(SurveyParts& parts, bool suppress, int first, int last) {
   if (suppress || !parts.views.SurveyVisible) return;
   const ShadingMode mode = surveyMode(parts.views.ViewShading[kSurvey]);
   FrameBuffers& frame = parts.frame;
-  for (int y = 0; y <= kSurveyHeight; ++y) {
-    std::copy(frame.BackgroundRow.begin(), frame.BackgroundRow.end(), frame.ViewBitmap.row(y));
-    std::copy(frame.DepthClearRow.begin(), frame.DepthClearRow.end(),
-              frame.depthRow(y) + kDepthLow);
-  }
+  clearSurveyRows(frame);
   const SurveyProjection projection(parts.settings, parts.views.SceneCentroid);
-  const RasterContext context{parts.light, parts.textures, false, &projection};
+  RasterContext context{parts.light, parts.textures, false, &projection};
+  const int from = std::max(survey.first_face, 0);
   const int end = std::min(survey.last_face, parts.scene.FaceCount - 1);
   const bool angles_known =
       mode == ShadingMode::Flat && frame.flat_angles_current &&
       frame.flat_angles.size() == static_cast<std::size_t>(parts.scene.FaceCount);
-  for (int i = std::max(survey.first_face, 0); i <= end; ++i) {
-    if (angles_known) {
-      rasteriseFace(parts.scene, i, kSurveyRaster, mode, false, context, frame,
-                    frame.flat_angles[static_cast<std::size_t>(i)]);
+  const auto draw = [&](FrameBuffers& target, int a, int b) {
+    for (int i = a; i <= b; ++i) {
+      if (angles_known) {
+        rasteriseFace(parts.scene, i, kSurveyRaster, mode, false, context, target,
+                      frame.flat_angles[static_cast<std::size_t>(i)]);
+      } else {
+        rasteriseFace(parts.scene, i, kSurveyRaster, mode, false, context, target);
+      }
+    }
+  };
+  if (from <= end) {
+    const SurveyExtent extent =
+        projectSurveyCorners(parts.scene, projection, from, end, frame.survey_corners);
+    context.survey_corners = frame.survey_corners.data();
+    // The corners, mapped once, tell where the faces can draw: when that is inside the
+    // rows cleared above, half of the faces go into the second buffer on another thread
+    // and are merged in by depth, which leaves what drawing them in order leaves.
+    const bool split = end - from + 1 >= kSplitFaces && std::thread::hardware_concurrency() >= 2 &&
+                       extent.finite && extent.max_row < kSurveyHeight + 1;
+    if (split) {
+      FrameBuffers& later = frame.second();
+      clearSurveyRows(later);
+      const int half = from + (end - from + 1) / 2;
+      std::exception_ptr later_failure;
+      std::thread worker([&] {
+        try {
+          draw(later, half, end);
+        } catch (...) {
+          later_failure = std::current_exception();
+        }
+      });
+      std::exception_ptr failure;
+      try {
+        draw(frame, from, half - 1);
+      } catch (...) {
+        failure = std::current_exception();
+      }
+      worker.join();
+      if (failure || later_failure) {
+        clearSurveyRows(frame);
+        draw(frame, from, end);  // throws where face by face does
+      } else {
+        mergeNearer(frame, later, 0, kSurveyHeight);
+      }
     } else {
-      rasteriseFace(parts.scene, i, kSurveyRaster, mode, false, context, frame);
+      draw(frame, from, end);
     }
   }
   survey.Image4.copyFrom(frame.ViewBitmap);

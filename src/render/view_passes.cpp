@@ -31,27 +31,9 @@ void drawFaces(RedrawParts& parts, View view, bool bake, const std::vector<int>&
     } else {
       rasteriseFace(scene, i, static_cast<int>(view), mode, bake, context, target);
     }
-    const Face& face = scene.FaceTable[static_cast<std::size_t>(i)];
-    if (face.selected && marks) {
-      drawCornerMarks(target.ViewBitmap, view, face, parts.settings.SelectionColour);
-    }
-  }
-}
-
-// Puts the pixels of `later` (the faces after those drawn into `frame`) over `frame`
-// wherever they are nearer, in rows [first_row, last_row]: with the depth test keeping the
-// earlier of two equal depths, that is exactly what drawing all the faces in order gives.
-void mergeNearer(FrameBuffers& frame, FrameBuffers& later, int first_row, int last_row) {
-  for (int y = first_row; y <= last_row; ++y) {
-    std::int32_t* depth = frame.depthRow(y);
-    const std::int32_t* later_depth = later.depthRow(y);
-    std::uint8_t* pixel = frame.ViewBitmap.row(y);
-    const std::uint8_t* later_pixel = later.ViewBitmap.row(y);
-    for (int x = 0; x < kBitmapSize; ++x) {
-      if (later_depth[x] > depth[x]) {
-        depth[x] = later_depth[x];
-        std::copy_n(later_pixel + 3 * x, 3, pixel + 3 * x);
-      }
+    if (marks && scene.FaceTable[static_cast<std::size_t>(i)].selected) {
+      drawCornerMarks(target.ViewBitmap, view, scene.FaceTable[static_cast<std::size_t>(i)],
+                      parts.settings.SelectionColour);
     }
   }
 }
@@ -91,6 +73,24 @@ struct RowsKept {
 };
 
 }  // namespace
+
+// Puts the pixels of `later` (the faces after those drawn into `frame`) over `frame`
+// wherever they are nearer, in rows [first_row, last_row]: with the depth test keeping the
+// earlier of two equal depths, that is exactly what drawing all the faces in order gives.
+void mergeNearer(FrameBuffers& frame, FrameBuffers& later, int first_row, int last_row) {
+  for (int y = first_row; y <= last_row; ++y) {
+    std::int32_t* depth = frame.depthRow(y);
+    const std::int32_t* later_depth = later.depthRow(y);
+    std::uint8_t* pixel = frame.ViewBitmap.row(y);
+    const std::uint8_t* later_pixel = later.ViewBitmap.row(y);
+    for (int x = 0; x < kBitmapSize; ++x) {
+      if (later_depth[x] > depth[x]) {
+        depth[x] = later_depth[x];
+        std::copy_n(later_pixel + 3 * x, 3, pixel + 3 * x);
+      }
+    }
+  }
+}
 
 void computeFlatAngles(const Scene& scene, const Point3& light, std::vector<int>& angles) {
   const int faces = scene.FaceCount;

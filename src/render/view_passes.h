@@ -12,6 +12,12 @@ namespace facetry {
 // Every face's flat light angle into `angles`, on two threads for a large scene.
 void computeFlatAngles(const Scene& scene, const Point3& light, std::vector<int>& angles);
 
+// Puts the pixels of `later` (faces drawn after those drawn into `frame`, into a cleared
+// buffer) over `frame` wherever they are nearer, in rows [first_row, last_row]: with the
+// depth test keeping the earlier of two equal depths, that is what drawing all the faces
+// in order into `frame` gives.
+void mergeNearer(FrameBuffers& frame, FrameBuffers& later, int first_row, int last_row);
+
 // The drawing mode of a view's entry.
 ShadingMode modeOf(const ViewShadingEntry& entry);
 
