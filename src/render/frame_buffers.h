@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "render/canvas.h"
+#include "render/normals_cache.h"
 #include "scene/view_axes.h"
 
 namespace facetry {
@@ -46,6 +47,8 @@ struct FrameBuffers {
   // only while that redraw runs.
   std::vector<int> flat_angles;
   bool flat_angles_current = false;
+  // The corner normals of the last redraw that needed them, and what they were made of.
+  VertexNormalsCache normals;
   // The survey mapping of each face's corners, worked out once per survey redraw.
   std::vector<ViewPosition> survey_corners;
 

@@ -152,7 +152,7 @@ bool setSurveyMode(SurveyParts& parts, ShadingMode mode) {
   entry.flat = mode == ShadingMode::Flat;
   entry.gouraud = mode == ShadingMode::Gouraud;
   entry.phong = mode == ShadingMode::Phong;
-  if (mode != ShadingMode::Flat) computeVertexNormals(parts.scene, parts.light);
+  if (mode != ShadingMode::Flat) updateVertexNormals(parts.scene, parts.light, parts.frame.normals);
   surveyTeken(parts, false, -1, -1);
   return true;
 }

@@ -116,7 +116,7 @@ void teken(RedrawParts& parts, bool bake) {
 
   if (parts.hooks.survey_cross) parts.hooks.survey_cross(View::Front, -1000, -1000);
   views.SceneCentroid = {};
-  if (anyShaded(views) && anySmooth(views)) computeVertexNormals(scene, parts.light);
+  if (anyShaded(views) && anySmooth(views)) updateVertexNormals(scene, parts.light, frame.normals);
   frame.clearRows(views.ScrollY[0], true);
   resetObjectBounds(scene);
   prepareFlatAngles(parts, bake, others);

@@ -43,7 +43,8 @@ struct RedrawParts {
 };
 
 // Redraws every view, in this order: the survey cross is taken off; corner normals are
-// worked out when a shaded view is smooth (Gouraud or Phong); every object's screen bounds
+// brought up to date when a shaded view is smooth (Gouraud or Phong; kept from the last
+// redraw when nothing they depend on has changed); every object's screen bounds
 // are reset and grown over its corners, and SceneCentroid summed, during the front pass;
 // flat light angles are worked out once for every flat view; the front view is drawn, then
 // the top and side views in the three-window layout (each shaded or wired, into ViewBitmap

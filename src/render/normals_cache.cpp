@@ -1,0 +1,89 @@
+// render/normals_cache.cpp: keeping the corner normals between redraws.
+#include "render/normals_cache.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "render/rasteriser.h"
+
+namespace facetry {
+
+namespace {
+
+// The faces the objects cover: 0 .. one past the last face of any object.
+std::size_t coveredFaces(const Scene& scene) {
+  std::int64_t end = 0;
+  for (int k = 0; k < scene.ObjectCount; ++k) {
+    const ModelObject& object = scene.ObjectTable[static_cast<std::size_t>(k)];
+    if (object.first <= object.last)
+      end = std::max<std::int64_t>(end, std::int64_t{object.last} + 1);
+  }
+  // Ranges beyond the table are refused by the computation itself.
+  return static_cast<std::size_t>(
+      std::min<std::int64_t>(end, static_cast<std::int64_t>(scene.FaceTable.size())));
+}
+
+bool sameBits(const void* a, const void* b, std::size_t bytes) {
+  return bytes == 0 || std::memcmp(a, b, bytes) == 0;
+}
+
+bool unchanged(const Scene& scene, const Lighting& light, const VertexNormalsCache& cache,
+               std::size_t covered) {
+  if (!cache.valid || !sameBits(&light.LightPosition, &cache.light, sizeof(Point3))) return false;
+  const auto objects = static_cast<std::size_t>(std::max(scene.ObjectCount, 0));
+  if (cache.ranges.size() != 2 * objects || cache.smooth.size() != covered) return false;
+  for (std::size_t k = 0; k < objects; ++k) {
+    const ModelObject& object = scene.ObjectTable[k];
+    if (object.first != cache.ranges[2 * k] || object.last != cache.ranges[2 * k + 1]) return false;
+  }
+  const float* position = cache.positions.data();
+  for (std::size_t f = 0; f < covered; ++f, position += 9) {
+    const Face& face = scene.FaceTable[f];
+    if (face.smooth != cache.smooth[f]) return false;
+    const float corners[9] = {face.corners[0].x, face.corners[0].y, face.corners[0].z,
+                              face.corners[1].x, face.corners[1].y, face.corners[1].z,
+                              face.corners[2].x, face.corners[2].y, face.corners[2].z};
+    if (!sameBits(corners, position, sizeof corners)) return false;
+  }
+  return sameBits(scene.FaceShadingTable.data(), cache.shading.data(),
+                  covered * sizeof(FaceShading));
+}
+
+void remember(const Scene& scene, const Lighting& light, VertexNormalsCache& cache,
+              std::size_t covered) {
+  cache.light = light.LightPosition;
+  const auto objects = static_cast<std::size_t>(std::max(scene.ObjectCount, 0));
+  cache.ranges.resize(2 * objects);
+  for (std::size_t k = 0; k < objects; ++k) {
+    cache.ranges[2 * k] = scene.ObjectTable[k].first;
+    cache.ranges[2 * k + 1] = scene.ObjectTable[k].last;
+  }
+  cache.positions.resize(9 * covered);
+  cache.smooth.resize(covered);
+  float* position = cache.positions.data();
+  for (std::size_t f = 0; f < covered; ++f, position += 9) {
+    const Face& face = scene.FaceTable[f];
+    cache.smooth[f] = face.smooth;
+    for (int c = 0; c < 3; ++c) {
+      position[3 * c] = face.corners[c].x;
+      position[3 * c + 1] = face.corners[c].y;
+      position[3 * c + 2] = face.corners[c].z;
+    }
+  }
+  cache.shading.assign(scene.FaceShadingTable.begin(),
+                       scene.FaceShadingTable.begin() + static_cast<std::ptrdiff_t>(covered));
+  cache.valid = true;
+}
+
+}  // namespace
+
+bool updateVertexNormals(Scene& scene, const Lighting& light, VertexNormalsCache& cache) {
+  const std::size_t covered = coveredFaces(scene);
+  if (unchanged(scene, light, cache, covered)) return false;
+  cache.valid = false;
+  computeVertexNormals(scene, light);  // throws, leaving the cache invalid
+  remember(scene, light, cache, covered);
+  return true;
+}
+
+}  // namespace facetry
