@@ -2,10 +2,13 @@
 // their colour rules are ours).
 #include "exchange/assimp_writer.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
+#include <string_view>
 #include <unordered_set>
 
 #include "exchange/mesh_export.h"
@@ -14,28 +17,52 @@ namespace facetry {
 
 namespace {
 
-// One "v X Y Z" line.
-void appendVertexLine(std::string& out, const Point3& p) {
-  char line[80] = {'v', ' '};
-  char* end = line + 2;
-  for (float value : {p.x, p.y, p.z}) {
-    end = std::to_chars(end, line + sizeof line, value).ptr;
-    *end++ = ' ';
+// Text written in place at its end, with room made ahead: a line at a time through
+// std::string::append costs as much as the numbers in it.
+class TextOut {
+ public:
+  char* room(std::size_t bytes) {
+    if (text_.size() - used_ < bytes) text_.resize(std::max(2 * text_.size(), used_ + bytes));
+    return text_.data() + used_;
   }
-  end[-1] = '\n';
-  out.append(line, end);
+  void done(const char* end) { used_ = static_cast<std::size_t>(end - text_.data()); }
+  void append(std::string_view text) {
+    char* at = room(text.size());
+    std::memcpy(at, text.data(), text.size());
+    done(at + text.size());
+  }
+  std::string take() {
+    text_.resize(used_);
+    return std::move(text_);
+  }
+
+ private:
+  std::string text_;
+  std::size_t used_ = 0;
+};
+
+// One "v X Y Z" line.
+void appendVertexLine(TextOut& out, FloatTexts& texts, const Point3& p) {
+  char* end = out.room(64);
+  *end++ = 'v';
+  for (float value : {p.x, p.y, p.z}) {
+    *end++ = ' ';
+    end = texts.put(end, value);
+  }
+  *end++ = '\n';
+  out.done(end);
 }
 
 // One "f A B C" line of 1-based vertex numbers.
-void appendFaceLine(std::string& out, const std::uint32_t* corners, long long base) {
-  char line[80] = {'f', ' '};
-  char* end = line + 2;
+void appendFaceLine(TextOut& out, const std::uint32_t* corners, long long base) {
+  char* end = out.room(80);
+  *end++ = 'f';
   for (int c = 0; c < 3; ++c) {
-    end = std::to_chars(end, line + sizeof line, base + corners[c]).ptr;
     *end++ = ' ';
+    end = std::to_chars(end, end + 24, base + corners[c]).ptr;
   }
-  end[-1] = '\n';
-  out.append(line, end);
+  *end++ = '\n';
+  out.done(end);
 }
 
 }  // namespace
@@ -43,13 +70,15 @@ void appendFaceLine(std::string& out, const std::uint32_t* corners, long long ba
 void writeObj(const Scene& scene, const ViewState& views, const std::string& path) {
   const ExportAxes axes{views.CentrePoint};
   const std::filesystem::path mtl = std::filesystem::path(path).replace_extension(".mtl");
-  std::string out = "# Facetry\nmtllib " + mtl.filename().string() + "\n";
-  // A shared vertex line is about 24 bytes and a face line 20; faces share about half of
-  // their corners in a closed surface.
-  out.reserve(static_cast<std::size_t>(closedExportFaces(scene)) * 64 + 64);
+  TextOut out;
+  // A vertex line is about 24 bytes and a face line 20; a closed surface has about half as
+  // many distinct corner positions as faces.
+  out.room(static_cast<std::size_t>(closedExportFaces(scene)) * 40 + 4096);
+  out.append("# Facetry\nmtllib " + mtl.filename().string() + "\n");
   std::string materials = "# Facetry\n";
   std::unordered_set<std::uint32_t> named;
   SharedCorners shared;
+  FloatTexts texts;
   long long vertex = 1;
   for (int k = 0; k < scene.ObjectCount; ++k) {
     const ModelObject& o = scene.object(k);
@@ -57,18 +86,18 @@ void writeObj(const Scene& scene, const ViewState& views, const std::string& pat
     for (char& c : name) {
       if (c == ' ' || c == '\t') c = '_';
     }
-    out += "o " + name + "\n";
+    out.append("o " + name + "\n");
     shared.collect(scene, axes, o.first, o.last);
-    for (const Point3& p : shared.positions) appendVertexLine(out, p);
+    for (const Point3& p : shared.positions) appendVertexLine(out, texts, p);
     bool first = true;
     Rgb current{};
     for (int i = o.first; i <= o.last; ++i) {
       const Rgb c = colourOf(scene.face(i));
       if (first || !sameColour(c, current)) {
-        out += "usemtl " + colourName(c) + "\n";
+        out.append("usemtl " + colourName(c) + "\n");
         current = c;
         first = false;
-        if (named.insert(c.red << 16 | c.green << 8 | c.blue).second) {
+        if (named.insert(static_cast<std::uint32_t>(c.red << 16 | c.green << 8 | c.blue)).second) {
           char line[96];
           std::snprintf(line, sizeof line, "newmtl %s\nKd %.6f %.6f %.6f\n", colourName(c).c_str(),
                         c.red / 255.0, c.green / 255.0, c.blue / 255.0);
@@ -80,7 +109,7 @@ void writeObj(const Scene& scene, const ViewState& views, const std::string& pat
     vertex += static_cast<long long>(shared.positions.size());
   }
   writeWholeFile(mtl.string(), materials);
-  writeWholeFile(path, out);
+  writeWholeFile(path, out.take());
 }
 
 void writeStl(const Scene& scene, const ViewState& views, const std::string& path) {

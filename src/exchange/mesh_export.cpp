@@ -33,6 +33,17 @@ void writeWholeFile(const std::string& path, const std::string& bytes) {
   out.commit();
 }
 
+FloatTexts::FloatTexts() : entries_(std::size_t{1} << kLog) {
+  // Every entry starts as the text of the float with all bits set (a NaN), so none is wrong.
+  for (Entry& e : entries_) fill(e, 0xFFFFFFFF, std::bit_cast<float>(0xFFFFFFFFu));
+}
+
+void FloatTexts::fill(Entry& e, std::uint32_t bits, float value) {
+  const auto result = std::to_chars(e.text, e.text + sizeof e.text, value);
+  e.length = static_cast<std::uint8_t>(result.ptr - e.text);
+  e.bits = bits;
+}
+
 namespace {
 
 struct PositionBits {
@@ -63,8 +74,10 @@ void SharedCorners::collect(const Scene& scene, const ExportAxes& axes, int firs
   slots_.assign(size, 0);
   const std::size_t mask = size - 1;
   corners.reserve(count);
-  for (int i = first; i <= last; ++i) {
-    const Face& f = scene.face(i);
+  scene.face(last);  // checks the range once; the faces are contiguous
+  const Face* faces = &scene.face(first);
+  for (std::size_t i = 0; i < count / 3; ++i) {
+    const Face& f = faces[i];
     for (int c : kFileCornerOrder) {
       const Point3 p = axes.of(f.corners[c]);
       const PositionBits bits(p);

@@ -6,6 +6,7 @@
 #include <bit>
 #include <charconv>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -50,6 +51,31 @@ inline void appendInt(std::string& out, long long value) {
   char text[24];
   out.append(text, std::to_chars(text, text + sizeof text, value).ptr);
 }
+
+// The shortest texts of recently written floats, since models repeat their coordinates
+// (rings, grids, flat sides) and the formatting is the dearest part of a text export.
+class FloatTexts {
+ public:
+  FloatTexts();
+  // Writes the text appendFloat gives at `out` (16 bytes of room); returns its end.
+  char* put(char* out, float value) {
+    const std::uint32_t bits = std::bit_cast<std::uint32_t>(value);
+    Entry& e = entries_[(bits * 0x9E3779B1u) >> (32 - kLog)];
+    if (e.bits != bits) fill(e, bits, value);
+    std::memcpy(out, e.text, sizeof e.text);
+    return out + e.length;
+  }
+
+ private:
+  static constexpr int kLog = 12;
+  struct Entry {
+    std::uint32_t bits;
+    std::uint8_t length;
+    char text[16];  // at most a sign, 9 digits, the point and "e-38"
+  };
+  static void fill(Entry& e, std::uint32_t bits, float value);
+  std::vector<Entry> entries_;
+};
 
 template <typename T>
 void appendBytes(std::string& out, const T& value) {
