@@ -71,9 +71,9 @@ void writeObj(const Scene& scene, const ViewState& views, const std::string& pat
   const ExportAxes axes{views.CentrePoint};
   const std::filesystem::path mtl = std::filesystem::path(path).replace_extension(".mtl");
   TextOut out;
-  // A vertex line is about 24 bytes and a face line 20; a closed surface has about half as
-  // many distinct corner positions as faces.
-  out.room(static_cast<std::size_t>(closedExportFaces(scene)) * 40 + 4096);
+  // A vertex line is about 30 bytes and a face line 22; a closed surface has about half as
+  // many distinct corner positions as faces, a scene of many small objects about as many.
+  out.room(static_cast<std::size_t>(closedExportFaces(scene)) * 56 + 4096);
   out.append("# Facetry\nmtllib " + mtl.filename().string() + "\n");
   std::string materials = "# Facetry\n";
   std::unordered_set<std::uint32_t> named;

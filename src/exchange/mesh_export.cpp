@@ -66,12 +66,15 @@ struct PositionBits {
 void SharedCorners::collect(const Scene& scene, const ExportAxes& axes, int first, int last) {
   positions.clear();
   corners.clear();
+  // Only the slots the last run filled are emptied: objects are small, the table is not.
+  for (std::uint32_t slot : filled_) slots_[slot] = 0;
+  filled_.clear();
   if (last < first) return;
   const std::size_t count = 3 * static_cast<std::size_t>(last - first + 1);
   // At most half full, so probes stay short.
   std::size_t size = 16;
   while (size < 2 * count) size *= 2;
-  slots_.assign(size, 0);
+  if (slots_.size() < size) slots_.assign(size, 0);
   const std::size_t mask = size - 1;
   corners.reserve(count);
   scene.face(last);  // checks the range once; the faces are contiguous
@@ -88,6 +91,7 @@ void SharedCorners::collect(const Scene& scene, const ExportAxes& axes, int firs
       if (slots_[slot] == 0) {
         positions.push_back(p);
         slots_[slot] = static_cast<std::uint32_t>(positions.size());
+        filled_.push_back(static_cast<std::uint32_t>(slot));
       }
       corners.push_back(slots_[slot] - 1);
     }

@@ -98,6 +98,7 @@ class SharedCorners {
 
  private:
   std::vector<std::uint32_t> slots_;  // open addressing: position index + 1, 0 empty
+  std::vector<std::uint32_t> filled_;
 };
 
 }  // namespace facetry
