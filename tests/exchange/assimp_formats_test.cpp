@@ -3,9 +3,13 @@
 // names and colours; the mapping and fit of foreign files into the views; hostile input.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "exchange/assimp_reader.h"
 #include "exchange/assimp_writer.h"
@@ -120,6 +124,108 @@ TEST(MeshFormats, EveryWrittenFormatReadsBackWithFacesNamesAndColours) {
     }
   } else if (underCi()) {
     ADD_FAILURE() << "Python's meshio (python3-meshio) is missing";
+  }
+}
+
+// The node names the structural check of a GLB file prints, or "" when a rule is broken
+// ("-" without Python).
+std::string checkedGlbNodes(const std::string& file) {
+  if (std::system("/usr/bin/python3 -c '' >/dev/null 2>&1") != 0) {
+    if (underCi()) ADD_FAILURE() << "Python is missing";
+    return "-";
+  }
+  const std::string command = "/usr/bin/python3 '" + testing::testDataPath("check_glb.py") + "' '" +
+                              file + "' > '" + file + ".nodes' 2>&1";
+  return std::system(command.c_str()) == 0 ? testing::readFile(file + ".nodes") : "";
+}
+
+TEST(MeshFormats, ObjWritesEachObjectsDistinctPositionsOnceAndExactly) {
+  TempDir dir;
+  CountingHost host;
+  Scene scene;
+  scene.ask = true;
+  testing::addBoxObject(scene, host, 200, 120, 140, 30, "box");
+  // Numbers whose texts must read back exactly, and 0 beside -0: equal, yet not one position.
+  addFace(scene, host, testing::corner(-0.0f, 1e-7f, 3e-39f), testing::corner(0.0f, 1e-7f, 3e-39f),
+          testing::corner(0.1f, 1.0f / 3, 123456.79f));
+  closeObject(scene, host, false, true);
+  ViewState views;
+  views.CentrePoint = {0, 0, 0};
+  writeObj(scene, views, "s.obj");
+  std::vector<std::array<float, 3>> positions;
+  std::vector<std::array<int, 3>> faces;
+  std::istringstream in(testing::readFile("s.obj"));
+  for (std::string tag; in >> tag;) {
+    if (tag == "v") {
+      std::string x, y, z;
+      in >> x >> y >> z;
+      positions.push_back({std::strtof(x.c_str(), nullptr), std::strtof(y.c_str(), nullptr),
+                           std::strtof(z.c_str(), nullptr)});
+    } else if (tag == "f") {
+      std::array<int, 3> f;
+      in >> f[0] >> f[1] >> f[2];
+      faces.push_back(f);
+    }
+    in.ignore(1 << 20, '\n');
+  }
+  ASSERT_EQ(positions.size(), 8u + 3u) << "a box has 8 distinct corners";
+  ASSERT_EQ(faces.size(), 13u);
+  for (int i = 0; i < 13; ++i) {
+    for (int c = 0; c < 3; ++c) {
+      const FaceCorner& want = scene.face(i).corners[c == 0 ? 0 : 3 - c];
+      const int v = faces[static_cast<std::size_t>(i)][static_cast<std::size_t>(c)] - 1;
+      ASSERT_TRUE(v >= 0 && v < static_cast<int>(positions.size())) << i;
+      const std::array<float, 3> got = positions[static_cast<std::size_t>(v)];
+      const std::array<float, 3> mapped = {want.x - 0.0f, 0.0f - want.y, want.z - 0.0f};
+      EXPECT_EQ(std::memcmp(got.data(), mapped.data(), sizeof got), 0)
+          << "face " << i << " corner " << c;
+    }
+  }
+}
+
+TEST(MeshFormats, GlbEscapesHostileNamesAndKeepsEmptyScenesAndObjectsValid) {
+  TempDir dir;
+  CountingHost host;
+  ViewState views;
+  // Quotes, a backslash, control characters, UTF-8 and a byte that is not UTF-8 (Latin-1).
+  const std::string hostile = "a\"b\\c\x01\t\xC3\xA9\xFF]}";
+  Scene scene;
+  scene.ask = true;
+  testing::addBoxObject(scene, host, 200, 120, 140, 30, hostile);
+  writeGlb(scene, views, "hostile.glb");
+  EXPECT_NE(checkedGlbNodes("hostile.glb"), "");
+  Scene back;
+  readAssimp(back, host, views, "hostile.glb");
+  ASSERT_EQ(back.ObjectCount, 1);
+  EXPECT_EQ(back.object(0).name.str(), "a\"b\\c\x01\t\xC3\xA9\xC3\xBF]}");
+
+  // An object without faces after the box is a node without a mesh; a scene without
+  // objects is a file of the nodes alone. Both read back, as the OBJ files do.
+  ModelObject& empty = scene.ObjectTable[1];
+  empty = scene.object(0);
+  empty.name.length = 0;
+  empty.first = empty.last + 1;
+  scene.ObjectCount = 2;
+  ensureObjectSlot(scene, host);
+  scene.openObject().first = scene.FaceCount;
+  ASSERT_EQ(testing::invariantViolation(scene), "");
+  const Scene nothing;
+  const struct {
+    const char* file;
+    void (*write)(const Scene&, const ViewState&, const std::string&);
+  } kWriters[] = {{"e.glb", writeGlb}, {"e.obj", writeObj}};
+  for (const Scene* s : {static_cast<const Scene*>(&scene), &nothing}) {
+    for (const auto& w : kWriters) {
+      w.write(*s, views, w.file);
+      Scene read;
+      readAssimp(read, host, views, w.file);
+      EXPECT_EQ(read.FaceCount, s->ObjectCount > 0 ? 12 : 0) << w.file;
+    }
+    const std::string nodes = checkedGlbNodes("e.glb");
+    EXPECT_NE(nodes, "");
+    if (s == &scene) {
+      EXPECT_NE(nodes.find("\"Object_1\""), std::string::npos) << nodes;
+    }
   }
 }
 
