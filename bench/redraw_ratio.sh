@@ -16,6 +16,7 @@ g++ -std=c++20 -O2 -Wall -Wextra -Isrc -Ibench bench/llvmpipe_redraw.cpp \
   -o build-release/glbench/llvmpipe_redraw $(pkg-config --cflags --libs egl opengl)
 
 root=$PWD
+load_before=$(cut -d' ' -f1-3 /proc/loadavg)
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 for threads in 1 2; do
@@ -25,6 +26,10 @@ done
 (cd "$out" && "$root/build-release/bench/bench_render" --benchmark_filter=BM_Teken \
   --benchmark_repetitions=3 --benchmark_report_aggregates_only=true \
   --benchmark_min_time=2 --benchmark_format=json "$@" >"$out/facetry.json")
+load_after=$(cut -d' ' -f1-3 /proc/loadavg)
+
+echo "$(date -u '+%Y-%m-%d %H:%M UTC'); $(sed -n 's/^model name\s*: //p' /proc/cpuinfo | head -1)," \
+  "$(nproc) cores; load average $load_before before, $load_after after"
 
 /usr/bin/python3 - "$out" <<'PY'
 import json, sys, pathlib
@@ -55,6 +60,7 @@ FLAT, GOURAUD, PHONG = 1, 2, 3
 rows = [("flat, 99 990 faces", "flat_100k", (99990, FLAT, 0)),
         ("Gouraud, 99 990 faces", "gouraud_100k", (99990, GOURAUD, 0)),
         ("flat, 10 000 faces", "flat_10k", (10000, FLAT, 0))]
+print()
 print(f"llvmpipe: {renderer}")
 print()
 print("| Redraw of the three views (ms, median) | llvmpipe, 1 thread | llvmpipe, 2 threads | Facetry |")
