@@ -16,6 +16,8 @@ facetry_packages_format=(clang-format git)
 facetry_packages_readers=(view3dscene povray povray-includes python3-meshio)
 # scripts/bench.sh: djpeg, the yardstick of the texture decoding figures.
 facetry_packages_bench=(libjpeg-turbo-progs)
+# bench/redraw_ratio.sh: OpenGL offscreen through EGL on Mesa's software renderer.
+facetry_packages_glbench=(libegl-dev libgl-dev libopengl-dev libegl-mesa0 libgl1-mesa-dri)
 
 ensure_packages() {
   local missing=() group pkg list
