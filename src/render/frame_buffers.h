@@ -47,6 +47,12 @@ struct FrameBuffers {
   // only while that redraw runs.
   std::vector<int> flat_angles;
   bool flat_angles_current = false;
+  // The least and greatest x, y and z over every corner of the scene, gathered by a redraw
+  // before its face passes (corners that are not numbers left out); valid while
+  // `corners_bounded` is set, during that redraw.
+  float corner_min[3] = {};
+  float corner_max[3] = {};
+  bool corners_bounded = false;
   // The corner normals of the last redraw that needed them, and what they were made of.
   VertexNormalsCache normals;
   // The survey mapping of each face's corners, worked out once per survey redraw.

@@ -9,6 +9,7 @@
 #include <array>
 #include <cassert>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <utility>
 
@@ -216,6 +217,61 @@ struct FaceInk {
   throw RangeError("light angle " + std::to_string(t) + " is outside 0..180");
 }
 
+#if defined(__SSE2__)
+// For each 4-bit pattern of nearer pixels, the bytes of four BGR pixels it selects.
+constexpr std::array<std::array<std::uint8_t, 16>, 16> kPixelSelect = [] {
+  std::array<std::array<std::uint8_t, 16>, 16> masks{};
+  for (int pattern = 0; pattern < 16; ++pattern) {
+    for (int byte = 0; byte < 12; ++byte) {
+      masks[static_cast<std::size_t>(pattern)][static_cast<std::size_t>(byte)] =
+          (pattern >> (byte / 3)) & 1 ? 0xff : 0;
+    }
+  }
+  return masks;
+}();
+
+// The untextured flat pixels of a span four at a time, from column x while four of them
+// remain. Depths are compared and stepped as the pixel loop does, modulo 2^32; the twelve
+// bytes of four pixels are read and written as 8 + 4, so that no access overlaps the next
+// group's (a load that overlaps an earlier store waits for it). Returns the first column
+// left undrawn; `pixel` and `value` are moved on to it.
+inline int drawFourAtATime(std::int32_t* depth, std::uint8_t*& pixel, int x, int last,
+                           std::uint32_t& value, std::uint32_t step, std::uint8_t blue,
+                           std::uint8_t green, std::uint8_t red) {
+  const int start = x;
+  if (last - x < 3) return x;
+  const auto b = static_cast<char>(blue), g = static_cast<char>(green), r = static_cast<char>(red);
+  const __m128i colour = _mm_setr_epi8(b, g, r, b, g, r, b, g, r, b, g, r, 0, 0, 0, 0);
+  const auto s = static_cast<std::int32_t>(step);
+  __m128i z = _mm_add_epi32(_mm_set1_epi32(static_cast<std::int32_t>(value)),
+                            _mm_setr_epi32(0, s, static_cast<std::int32_t>(2 * step),
+                                           static_cast<std::int32_t>(3 * step)));
+  const __m128i step4 = _mm_set1_epi32(static_cast<std::int32_t>(4 * step));
+  for (; x + 3 <= last; x += 4, pixel += 12) {
+    auto* depths = reinterpret_cast<__m128i*>(depth + x);
+    const __m128i old_depth = _mm_loadu_si128(depths);
+    const __m128i nearer = _mm_cmpgt_epi32(z, old_depth);
+    _mm_storeu_si128(depths,
+                     _mm_or_si128(_mm_and_si128(nearer, z), _mm_andnot_si128(nearer, old_depth)));
+    const auto pattern = static_cast<std::size_t>(_mm_movemask_ps(_mm_castsi128_ps(nearer)));
+    const __m128i select =
+        _mm_loadu_si128(reinterpret_cast<const __m128i*>(kPixelSelect[pattern].data()));
+    std::int32_t tail;
+    std::memcpy(&tail, pixel + 8, 4);
+    const __m128i old_pixels = _mm_unpacklo_epi64(
+        _mm_loadl_epi64(reinterpret_cast<const __m128i*>(pixel)), _mm_cvtsi32_si128(tail));
+    const __m128i pixels =
+        _mm_or_si128(_mm_and_si128(select, colour), _mm_andnot_si128(select, old_pixels));
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(pixel), pixels);
+    tail = _mm_cvtsi128_si32(_mm_srli_si128(pixels, 8));
+    std::memcpy(pixel + 8, &tail, 4);
+    z = _mm_add_epi32(z, step4);
+  }
+  value += step * static_cast<std::uint32_t>(x - start);
+  return x;
+}
+#endif
+
 template <ShadingMode Mode, bool Textured, bool Outline>
 [[gnu::always_inline]] inline void drawSpan(const FaceInk& ink, int y,
                                             const std::int32_t* short_end,
@@ -276,7 +332,11 @@ template <ShadingMode Mode, bool Textured, bool Outline>
     // Nearer or not, every pixel is written (with the value it had when it is not nearer),
     // so the depth test is a choice of values rather than a branch the predictor misses.
     const std::uint8_t blue = ink.colour.blue, green = ink.colour.green, red = ink.colour.red;
-    for (int x = first; x <= last; ++x, pixel += 3) {
+    int x = first;
+#if defined(__SSE2__)
+    x = drawFourAtATime(depth, pixel, x, last, value[L::kDepth], step[L::kDepth], blue, green, red);
+#endif
+    for (; x <= last; ++x, pixel += 3) {
       const auto z = static_cast<std::int32_t>(value[L::kDepth]);
       const bool nearer = depth[x] < z;
       depth[x] = nearer ? z : depth[x];

@@ -101,7 +101,7 @@ void surveyTeken(SurveyParts& parts, bool suppress, int first, int last) {
         clearSurveyRows(frame);
         draw(frame, from, end);  // throws where face by face does
       } else {
-        mergeNearer(frame, later, 0, kSurveyHeight);
+        mergeNearer(frame, later, {0, kSurveyHeight, 0, kBitmapSize - 1});
       }
     } else {
       draw(frame, from, end);

@@ -5,6 +5,10 @@
 #include <exception>
 #include <thread>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "render/view_lines.h"
 #include "scene/geometry.h"
 
@@ -74,22 +78,55 @@ struct RowsKept {
 
 }  // namespace
 
-// Puts the pixels of `later` (the faces after those drawn into `frame`) over `frame`
-// wherever they are nearer, in rows [first_row, last_row]: with the depth test keeping the
-// earlier of two equal depths, that is exactly what drawing all the faces in order gives.
-void mergeNearer(FrameBuffers& frame, FrameBuffers& later, int first_row, int last_row) {
-  for (int y = first_row; y <= last_row; ++y) {
+void mergeNearer(FrameBuffers& frame, FrameBuffers& later, const PixelRectangle& area) {
+  for (int y = area.first_row; y <= area.last_row; ++y) {
     std::int32_t* depth = frame.depthRow(y);
     const std::int32_t* later_depth = later.depthRow(y);
-    std::uint8_t* pixel = frame.ViewBitmap.row(y);
-    const std::uint8_t* later_pixel = later.ViewBitmap.row(y);
-    for (int x = 0; x < kBitmapSize; ++x) {
+    std::uint8_t* pixel = frame.ViewBitmap.row(y) + std::ptrdiff_t{3} * area.first_column;
+    const std::uint8_t* later_pixel =
+        later.ViewBitmap.row(y) + std::ptrdiff_t{3} * area.first_column;
+    int x = area.first_column;
+#if defined(__SSE2__)
+    // Four pixels at a time; their twelve bytes are read and written as 8 + 4.
+    for (; x + 3 <= area.last_column; x += 4, pixel += 12, later_pixel += 12) {
+      auto* depths = reinterpret_cast<__m128i*>(depth + x);
+      const __m128i here = _mm_loadu_si128(depths);
+      const __m128i there = _mm_loadu_si128(reinterpret_cast<const __m128i*>(later_depth + x));
+      const __m128i nearer = _mm_cmpgt_epi32(there, here);
+      const int pattern = _mm_movemask_ps(_mm_castsi128_ps(nearer));
+      if (pattern == 0) continue;
+      _mm_storeu_si128(depths,
+                       _mm_or_si128(_mm_and_si128(nearer, there), _mm_andnot_si128(nearer, here)));
+      for (int k = 0; k < 4; ++k) {
+        if ((pattern >> k) & 1) std::copy_n(later_pixel + 3 * k, 3, pixel + 3 * k);
+      }
+    }
+#endif
+    for (; x <= area.last_column; ++x, pixel += 3, later_pixel += 3) {
       if (later_depth[x] > depth[x]) {
         depth[x] = later_depth[x];
-        std::copy_n(later_pixel + 3 * x, 3, pixel + 3 * x);
+        std::copy_n(later_pixel, 3, pixel);
       }
     }
   }
+}
+
+PixelRectangle facesRectangle(const FrameBuffers& frame, View view) {
+  const PixelRectangle whole{0, kBitmapSize - 1, 0, kBitmapSize - 1};
+  if (!frame.corners_bounded) return whole;
+  const ViewAxes axes = viewAxes(view);
+  // Truncated toward zero and clamped to the bitmap, as the rasteriser clamps what it draws.
+  const auto place = [](float value) {
+    const float bounded = std::clamp(value, -1e9f, 1e9f);
+    return std::clamp(static_cast<int>(bounded), -1, kBitmapSize);
+  };
+  const auto column = static_cast<std::size_t>(axes.column);
+  const auto row = static_cast<std::size_t>(axes.row);
+  PixelRectangle area{std::max(place(frame.corner_min[row]), 0),
+                      std::min(place(frame.corner_max[row]), kBitmapSize - 1),
+                      std::max(place(frame.corner_min[column]), 0),
+                      std::min(place(frame.corner_max[column]), kBitmapSize - 1)};
+  return area;
 }
 
 void computeFlatAngles(const Scene& scene, const Point3& light, std::vector<int>& angles) {
@@ -128,13 +165,19 @@ void drawFacePass(RedrawParts& parts, View view, bool bake, const std::vector<in
   }
   // The second half of the faces goes into a second, cleared buffer on another thread, and
   // is then merged in by depth.
+  // Faces draw only inside the rectangle of their corners, so only that part of the second
+  // buffer is cleared and merged.
   const RowsKept kept(frame, parts.views.ScrollY[index]);
   FrameBuffers& later = frame.second();
+  const PixelRectangle area = facesRectangle(frame, view);
   const int half = faces / 2;
   std::exception_ptr later_failure;
   std::thread worker([&] {
     try {
-      std::fill(later.DepthBuffer.begin(), later.DepthBuffer.end(), kDepthClear);
+      for (int y = area.first_row; y <= area.last_row; ++y) {
+        std::fill(later.depthRow(y) + area.first_column, later.depthRow(y) + area.last_column + 1,
+                  kDepthClear);
+      }
       drawFaces(parts, view, false, flat_angles, later, half, faces);
     } catch (...) {
       later_failure = std::current_exception();
@@ -152,8 +195,12 @@ void drawFacePass(RedrawParts& parts, View view, bool bake, const std::vector<in
     drawFaces(parts, view, false, flat_angles, frame, 0, faces);  // throws where face by face does
     return;
   }
-  std::thread merge_lower([&] { mergeNearer(frame, later, kBitmapSize / 2, kBitmapSize - 1); });
-  mergeNearer(frame, later, 0, kBitmapSize / 2 - 1);
+  const int middle = (area.first_row + area.last_row) / 2;
+  PixelRectangle upper = area, lower = area;
+  upper.last_row = middle;
+  lower.first_row = middle + 1;
+  std::thread merge_lower([&] { mergeNearer(frame, later, lower); });
+  mergeNearer(frame, later, upper);
   merge_lower.join();
 }
 

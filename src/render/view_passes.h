@@ -12,11 +12,21 @@ namespace facetry {
 // Every face's flat light angle into `angles`, on two threads for a large scene.
 void computeFlatAngles(const Scene& scene, const Point3& light, std::vector<int>& angles);
 
-// Puts the pixels of `later` (faces drawn after those drawn into `frame`, into a cleared
-// buffer) over `frame` wherever they are nearer, in rows [first_row, last_row]: with the
-// depth test keeping the earlier of two equal depths, that is what drawing all the faces
-// in order into `frame` gives.
-void mergeNearer(FrameBuffers& frame, FrameBuffers& later, int first_row, int last_row);
+// Rows first_row..last_row and columns first_column..last_column of the bitmap (empty when
+// a last is below its first).
+struct PixelRectangle {
+  int first_row, last_row, first_column, last_column;
+};
+
+// Puts the pixels of `later` (faces drawn after those drawn into `frame`, into a buffer
+// cleared where they can draw) over `frame` wherever they are nearer, inside `area`: with
+// the depth test keeping the earlier of two equal depths, that is what drawing all the
+// faces in order into `frame` gives.
+void mergeNearer(FrameBuffers& frame, FrameBuffers& later, const PixelRectangle& area);
+
+// Where the faces can draw in `view`: the rectangle of every corner's column and row
+// (FrameBuffers' corner bounds, or the whole bitmap while the redraw has not gathered them).
+PixelRectangle facesRectangle(const FrameBuffers& frame, View view);
 
 // The drawing mode of a view's entry.
 ShadingMode modeOf(const ViewShadingEntry& entry);

@@ -1,6 +1,8 @@
 // render/view_render.cpp: teken, the redraw of the three orthographic views, step by step.
 #include "render/view_render.h"
 
+#include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "render/view_lines.h"
@@ -34,8 +36,11 @@ void resetObjectBounds(Scene& scene) {
   }
 }
 
-// The screen bounds of each object and the sums of SceneCentroid, over every corner.
-void growBoundsAndCentroid(Scene& scene, SceneCentroidSums& centroid) {
+// The screen bounds of each object and the sums of SceneCentroid, over every corner, and
+// the bounds of all the corners in `frame`.
+void growBoundsAndCentroid(Scene& scene, SceneCentroidSums& centroid, FrameBuffers& frame) {
+  float low[3] = {0, 0, 0}, high[3] = {-1, -1, -1};  // empty until a corner is seen
+  bool any = false;
   for (int i = 0; i < scene.FaceCount; ++i) {
     const Face& face = scene.face(i);
     ModelObject& object = scene.object(face.object);
@@ -46,9 +51,24 @@ void growBoundsAndCentroid(Scene& scene, SceneCentroidSums& centroid) {
         if (p[a] < object.min[a]) object.min[a] = p[a];
         centroid.sum[a] += p[a];
       }
+      if (!any) {
+        for (int a = 0; a < 3; ++a) low[a] = high[a] = p[a];
+        any = !std::isnan(p[0]) && !std::isnan(p[1]) && !std::isnan(p[2]);
+      }
+      for (int a = 0; a < 3; ++a) {
+        if (p[a] < low[a]) low[a] = p[a];
+        if (p[a] > high[a]) high[a] = p[a];
+      }
     }
     centroid.count += 3;
   }
+  if (!any) {
+    std::fill(low, low + 3, 0.0f);
+    std::fill(high, high + 3, -1.0f);
+  }
+  std::copy(low, low + 3, frame.corner_min);
+  std::copy(high, high + 3, frame.corner_max);
+  frame.corners_bounded = true;
 }
 // A face's flat light angle does not depend on the view: worked out once for all the views
 // of this redraw that are shaded flat, the survey view included.
@@ -77,7 +97,7 @@ void drawView(RedrawParts& parts, View view, bool bake) {
   FrameBuffers& frame = parts.frame;
   const ViewShadingEntry& entry = parts.views.ViewShading[index];
   if (view != View::Front) frame.clearRows(parts.views.ScrollY[index], entry.shaded);
-  if (view == View::Front) growBoundsAndCentroid(parts.scene, parts.views.SceneCentroid);
+  if (view == View::Front) growBoundsAndCentroid(parts.scene, parts.views.SceneCentroid, frame);
   if (entry.shaded) {
     drawFacePass(parts, view, bake, frame.flat_angles);
   } else {
@@ -116,6 +136,7 @@ void teken(RedrawParts& parts, bool bake) {
 
   if (parts.hooks.survey_cross) parts.hooks.survey_cross(View::Front, -1000, -1000);
   views.SceneCentroid = {};
+  frame.corners_bounded = false;
   if (anyShaded(views) && anySmooth(views)) updateVertexNormals(scene, parts.light, frame.normals);
   frame.clearRows(views.ScrollY[0], true);
   resetObjectBounds(scene);
@@ -139,6 +160,7 @@ void teken(RedrawParts& parts, bool bake) {
 
   if (!bake && parts.hooks.survey) parts.hooks.survey();
   frame.flat_angles_current = false;
+  frame.corners_bounded = false;
   if (!bake && parts.hooks.curves) parts.hooks.curves();
 
   scene.ObjectNameBuffer.assign("Object_01");
