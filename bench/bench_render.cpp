@@ -8,6 +8,7 @@
 #include <sys/resource.h>
 
 #include "render/rasteriser.h"
+#include "render/survey_view.h"
 #include "scene/null_host.h"
 #include "sphere_scene.h"
 #include "workspace.h"
@@ -70,6 +71,17 @@ void BM_ComputeVertexNormals(benchmark::State& state) {
   for (auto _ : state) computeVertexNormals(ws.scene, ws.lighting);
 }
 BENCHMARK(BM_ComputeVertexNormals)->Unit(benchmark::kMillisecond);
+
+// The survey view alone, flat, after one redraw of the views (its centroid and angles).
+void BM_SurveyTeken(benchmark::State& state) {
+  Workspace& ws = workspace(99990);
+  setMode(ws, kFlat);
+  ws.views.SurveyVisible = true;
+  redraw(ws);
+  SurveyParts parts = ws.surveyParts();
+  for (auto _ : state) surveyTeken(parts, false, -1, -1);
+}
+BENCHMARK(BM_SurveyTeken)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace facetry

@@ -552,20 +552,17 @@ void rasteriseFace(Scene& scene, int face, int view, ShadingMode mode, bool bake
   rasteriseFace(scene, face, view, mode, bake, context, frame, flat_angle);
 }
 
-void rasteriseFace(Scene& scene, int face, int view, ShadingMode mode, bool bake,
-                   const RasterContext& context, FrameBuffers& frame, int flat_angle) {
-  assert(view >= 1 && view <= 4);
-  if (view == 4 && context.survey == nullptr) throw RangeError("the survey view has no mapping");
+namespace {
+
+// The part of a face's ink that is the same for every face of a pass.
+FaceInk passInk(ShadingMode mode, const RasterContext& context, FrameBuffers& frame) {
   assert(context.light.ShadeTable.size() == 4 * kShadeLevelSize);
   assert(frame.ViewBitmap.width() == kBitmapSize && frame.ViewBitmap.height() == kBitmapSize);
   assert(frame.DepthBuffer.size() == std::size_t{kDepthSize} * kDepthSize);
-  Face& f = scene.face(face);
-  assert(scene.FaceShadingTable.size() == scene.FaceTable.size());
-
-  FaceInk ink;  // every field a face's mode reads is set below
+  FaceInk ink;  // the per-face fields are set by faceInk
   ink.texture = nullptr;
   ink.shading = nullptr;
-  ink.lights = nullptr;
+  ink.lights = mode == ShadingMode::Phong ? &VectorAngleLights::instance() : nullptr;
   ink.depth_origin = frame.depthRow(0);
   ink.depth_stride = kDepthSize;
   ink.pixel_origin = frame.ViewBitmap.row(0);
@@ -573,36 +570,78 @@ void rasteriseFace(Scene& scene, int face, int view, ShadingMode mode, bool bake
   ink.survey = context.survey;
   ink.survey_corners = context.survey_corners;
   ink.light = context.light.LightPosition;
-  if (mode == ShadingMode::Phong) ink.lights = &VectorAngleLights::instance();
+  return ink;
+}
 
-  // A textured face is checked before anything is written. A material whose picture could
-  // not be decoded has an empty texture: its faces are drawn in their own colour.
+// Completes `ink` for face f: its texture (checked before anything is written; a material
+// whose picture could not be decoded has an empty texture, and its faces are drawn in their
+// own colour), its light angle and shading, and its colour, shaded in flat mode.
+template <ShadingMode Mode>
+void faceInk(FaceInk& ink, const Face& f, int flat_angle, const RasterContext& context) {
+  ink.texture = nullptr;
   if (f.material != 0) {
     const Texture& texture = context.textures.texture(f.material);  // throws outside 1..100
-    if (texture.width > 0 && texture.height > 0) ink.texture = &texture;
+    if (texture.width > 0 && texture.height > 0) {
+      ink.texture = &texture;
+      ink.texture_width = static_cast<std::uint32_t>(texture.width);
+      ink.texture_height = static_cast<std::uint32_t>(texture.height);
+      ink.width_reciprocal = remainderReciprocal(ink.texture_width);
+      ink.height_reciprocal = remainderReciprocal(ink.texture_height);
+      ink.texture_columns = static_cast<std::uint32_t>(texture.columns);
+      ink.texture_rows = static_cast<std::uint32_t>(texture.rows());
+    }
   }
-  if (ink.texture != nullptr) {
-    const Texture& texture = *ink.texture;
-    ink.texture_width = static_cast<std::uint32_t>(texture.width);
-    ink.texture_height = static_cast<std::uint32_t>(texture.height);
-    ink.width_reciprocal = remainderReciprocal(ink.texture_width);
-    ink.height_reciprocal = remainderReciprocal(ink.texture_height);
-    ink.texture_columns = static_cast<std::uint32_t>(texture.columns);
-    ink.texture_rows = static_cast<std::uint32_t>(texture.rows());
-  }
-
   int t = 90;
-  if (mode == ShadingMode::Flat) {
+  if constexpr (Mode == ShadingMode::Flat) {
     if (flat_angle < 0 || flat_angle > 180) throwLightAngle(flat_angle);
     t = flat_angle;
   }
   ink.flat_angle = t;
   const int level = f.ReflectionLevel;
-  if (level <= 3) ink.shading = context.light.ShadeTable.data() + level * kShadeLevelSize;
+  ink.shading = level <= 3 ? context.light.ShadeTable.data() + level * kShadeLevelSize : nullptr;
   ink.colour = Rgb{f.red, f.green, f.blue};
-  if (mode == ShadingMode::Flat && ink.shading != nullptr) {
+  if (Mode == ShadingMode::Flat && ink.shading != nullptr) {
     const std::uint8_t* shade = ink.shading + std::size_t{256} * static_cast<unsigned>(t);
     ink.colour = Rgb{shade[f.red], shade[f.green], shade[f.blue]};
+  }
+}
+
+template <ShadingMode Mode>
+void drawFaces(Scene& scene, int first, int last, int view, const RasterContext& context,
+               FrameBuffers& frame, const int* flat_angles) {
+  FaceInk ink = passInk(Mode, context, frame);
+  for (int face = first; face < last; ++face) {
+    const Face& f = scene.FaceTable[static_cast<std::size_t>(face)];
+    int angle = 90;
+    if constexpr (Mode == ShadingMode::Flat) {
+      angle = flat_angles != nullptr ? flat_angles[face]
+                                     : flatLightAngle(f, context.light.LightPosition);
+    }
+    faceInk<Mode>(ink, f, angle, context);
+    drawFaceIn<Mode>(ink, scene, face, view, context.poly_lines);
+  }
+}
+
+}  // namespace
+
+void rasteriseFace(Scene& scene, int face, int view, ShadingMode mode, bool bake,
+                   const RasterContext& context, FrameBuffers& frame, int flat_angle) {
+  assert(view >= 1 && view <= 4);
+  if (view == 4 && context.survey == nullptr) throw RangeError("the survey view has no mapping");
+  Face& f = scene.face(face);
+  assert(scene.FaceShadingTable.size() == scene.FaceTable.size());
+
+  FaceInk ink = passInk(mode, context, frame);
+  switch (mode) {
+    case ShadingMode::Flat:
+      faceInk<ShadingMode::Flat>(ink, f, flat_angle, context);
+      break;
+    case ShadingMode::Gouraud:
+      faceInk<ShadingMode::Gouraud>(ink, f, flat_angle, context);
+      break;
+    case ShadingMode::Phong:
+      faceInk<ShadingMode::Phong>(ink, f, flat_angle, context);
+      break;
   }
   if (bake) {
     f.red = ink.colour.red;
@@ -610,7 +649,7 @@ void rasteriseFace(Scene& scene, int face, int view, ShadingMode mode, bool bake
     f.blue = ink.colour.blue;
     if (mode == ShadingMode::Flat) {
       scene.FaceShadingTable[static_cast<std::size_t>(face)].light[0] =
-          static_cast<std::uint8_t>(t);
+          static_cast<std::uint8_t>(ink.flat_angle);
     }
   }
 
@@ -624,6 +663,26 @@ void rasteriseFace(Scene& scene, int face, int view, ShadingMode mode, bool bake
       break;
     case ShadingMode::Phong:
       drawFaceIn<ShadingMode::Phong>(ink, scene, face, view, outline);
+      break;
+  }
+}
+
+void rasteriseFaces(Scene& scene, int first, int last, int view, ShadingMode mode,
+                    const RasterContext& context, FrameBuffers& frame, const int* flat_angles) {
+  assert(view >= 1 && view <= 4);
+  if (first >= last) return;
+  if (view == 4 && context.survey == nullptr) throw RangeError("the survey view has no mapping");
+  assert(first >= 0 && last <= scene.FaceCount);
+  assert(scene.FaceShadingTable.size() == scene.FaceTable.size());
+  switch (mode) {
+    case ShadingMode::Flat:
+      drawFaces<ShadingMode::Flat>(scene, first, last, view, context, frame, flat_angles);
+      break;
+    case ShadingMode::Gouraud:
+      drawFaces<ShadingMode::Gouraud>(scene, first, last, view, context, frame, flat_angles);
+      break;
+    case ShadingMode::Phong:
+      drawFaces<ShadingMode::Phong>(scene, first, last, view, context, frame, flat_angles);
       break;
   }
 }

@@ -47,6 +47,13 @@ void rasteriseFace(Scene& scene, int face, int view, ShadingMode mode, bool bake
 void rasteriseFace(Scene& scene, int face, int view, ShadingMode mode, bool bake,
                    const RasterContext& context, FrameBuffers& frame, int flat_angle);
 
+// Faces first..last - 1 in order, as rasteriseFace draws them one by one without baking,
+// with the per-pass work done once. In flat mode `flat_angles`, when given, holds each
+// face's flatLightAngle (indexed by face). Throws where the faces one by one would, after
+// drawing what they draw before it.
+void rasteriseFaces(Scene& scene, int first, int last, int view, ShadingMode mode,
+                    const RasterContext& context, FrameBuffers& frame, const int* flat_angles);
+
 // The flat light angle of a face: the mean of the three corner angles, truncated.
 int flatLightAngle(const Face& face, const Point3& light);
 

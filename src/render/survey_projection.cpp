@@ -5,6 +5,10 @@
 #include <cmath>
 #include <thread>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "scene/geometry.h"
 
 namespace facetry {
@@ -29,6 +33,35 @@ namespace {
 // note: the double result is within 6 ulp (2^-53 relative) of the largest magnitude involved
 // of the exact value, the kernel's within far less; if both ends of that interval round to
 // the same float, so do both results.
+#if defined(__SSE2__)
+// The same with u and v side by side in one register. The bound is summed in another
+// order, which moves it by an ulp at most: 6 ulp leave room for that.
+bool quickRotatePlane(float& u, float& v, float cu, float cv, double c, double s) {
+  const __m128d centre = _mm_setr_pd(cu, cv);
+  const __m128d d = _mm_sub_pd(_mm_setr_pd(u, v), centre);                             // du, dv
+  const __m128d across = _mm_xor_pd(_mm_shuffle_pd(d, d, 1), _mm_setr_pd(0.0, -0.0));  // dv, -du
+  // (cu + du c) + dv s and (cv + dv c) + (-du) s, which is (cv + dv c) - du s exactly.
+  const __m128d turned = _mm_add_pd(_mm_add_pd(centre, _mm_mul_pd(d, _mm_set1_pd(c))),
+                                    _mm_mul_pd(across, _mm_set1_pd(s)));
+  const __m128d sign = _mm_set1_pd(-0.0);
+  const __m128d magnitudes = _mm_add_pd(_mm_andnot_pd(sign, centre), _mm_andnot_pd(sign, d));
+  const __m128d sum = _mm_add_pd(magnitudes, _mm_shuffle_pd(magnitudes, magnitudes, 1));
+  const __m128d bound = _mm_mul_pd(_mm_set1_pd(6.0 * 0x1p-53), sum);
+  const __m128 rounded = _mm_cvtpd_ps(turned);
+  const __m128 low = _mm_cvtpd_ps(_mm_sub_pd(turned, bound));
+  const __m128 high = _mm_cvtpd_ps(_mm_add_pd(turned, bound));
+  // Equal ends and a finite float (x - x is 0 only for finite x) in both lanes.
+  const __m128 finite = _mm_cmpeq_ps(_mm_sub_ps(rounded, rounded), _mm_setzero_ps());
+  const __m128 settled =
+      _mm_and_ps(_mm_and_ps(_mm_cmpeq_ps(low, rounded), _mm_cmpeq_ps(high, rounded)), finite);
+  if ((_mm_movemask_ps(settled) & 3) != 3) return false;
+  alignas(16) float out[4];
+  _mm_store_ps(out, rounded);
+  u = out[0];
+  v = out[1];
+  return true;
+}
+#else
 bool quickRotatePlane(float& u, float& v, float cu, float cv, double c, double s) {
   const double du = static_cast<double>(u) - cu;
   const double dv = static_cast<double>(v) - cv;
@@ -49,6 +82,7 @@ bool quickRotatePlane(float& u, float& v, float cu, float cv, double c, double s
   v = v_float;
   return true;
 }
+#endif
 
 }  // namespace
 

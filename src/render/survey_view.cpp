@@ -60,14 +60,8 @@ void surveyTeken(SurveyParts& parts, bool suppress, int first, int last) {
       mode == ShadingMode::Flat && frame.flat_angles_current &&
       frame.flat_angles.size() == static_cast<std::size_t>(parts.scene.FaceCount);
   const auto draw = [&](FrameBuffers& target, int a, int b) {
-    for (int i = a; i <= b; ++i) {
-      if (angles_known) {
-        rasteriseFace(parts.scene, i, kSurveyRaster, mode, false, context, target,
-                      frame.flat_angles[static_cast<std::size_t>(i)]);
-      } else {
-        rasteriseFace(parts.scene, i, kSurveyRaster, mode, false, context, target);
-      }
-    }
+    rasteriseFaces(parts.scene, a, b + 1, kSurveyRaster, mode, context, target,
+                   angles_known ? frame.flat_angles.data() : nullptr);
   };
   if (from <= end) {
     const SurveyExtent extent =

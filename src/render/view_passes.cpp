@@ -28,6 +28,12 @@ void drawFaces(RedrawParts& parts, View view, bool bake, const std::vector<int>&
       modeOf(parts.views.ViewShading[static_cast<std::size_t>(viewIndex(view))]);
   const RasterContext context{parts.light, parts.textures, parts.tools.polyl};
   const bool marks = parts.tools.selectpoints || parts.tools.selectfaces;
+  if (!bake && !marks) {
+    const bool known = flat_angles.size() >= static_cast<std::size_t>(last);
+    rasteriseFaces(scene, first, last, static_cast<int>(view), mode, context, target,
+                   known ? flat_angles.data() : nullptr);
+    return;
+  }
   for (int i = first; i < last; ++i) {
     if (mode == ShadingMode::Flat) {
       rasteriseFace(scene, i, static_cast<int>(view), mode, bake, context, target,
