@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <thread>
 
 #if defined(__SSE2__)
@@ -112,11 +114,39 @@ SurveyExtent projectRange(const Scene& scene, const SurveyProjection& survey, in
                           ViewPosition* corners) {
   SurveyExtent extent;
   bool any = false;
+  // Neighbouring faces share corners: the last few points mapped are kept, and a corner
+  // whose coordinates are the same bits as one of them takes its result.
+  constexpr int kRecent = 8;
+  std::uint32_t recent_bits[kRecent][3] = {};
+  Point3 recent_mapped[kRecent] = {};
+  bool recent_used[kRecent] = {};
+  int next = 0;
   for (int i = first; i <= last; ++i) {
     const Face& face = scene.FaceTable[static_cast<std::size_t>(i)];
     ViewPosition* out = corners + std::size_t{3} * static_cast<unsigned>(i);
     for (int k = 0; k < 3; ++k) {
-      const Point3 p = survey.apply(face.corners[k].point());
+      const FaceCorner& corner = face.corners[k];
+      std::uint32_t bits[3];
+      std::memcpy(&bits[0], &corner.x, 4);
+      std::memcpy(&bits[1], &corner.y, 4);
+      std::memcpy(&bits[2], &corner.z, 4);
+      int found = -1;
+      for (int r = 0; r < kRecent; ++r) {
+        if (recent_used[r] && recent_bits[r][0] == bits[0] && recent_bits[r][1] == bits[1] &&
+            recent_bits[r][2] == bits[2]) {
+          found = r;
+        }
+      }
+      Point3 p;
+      if (found >= 0) {
+        p = recent_mapped[found];
+      } else {
+        p = survey.apply(corner.point());
+        std::copy(bits, bits + 3, recent_bits[next]);
+        recent_mapped[next] = p;
+        recent_used[next] = true;
+        next = (next + 1) % kRecent;
+      }
       out[k] = {p.x, p.y, p.z};
       extent.finite =
           extent.finite && std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z);

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <exception>
 #include <thread>
+#include <vector>
 
 #include "render/view_lines.h"
 #include "render/view_passes.h"
@@ -35,6 +36,35 @@ void clearSurveyRows(FrameBuffers& frame) {
               frame.depthRow(y) + kDepthLow);
   }
 }
+
+// Rows first..last of a bitmap and its depths, taken from one frame and put into another.
+struct RowsCopy {
+  int first = 0, last = -1;
+  std::vector<std::uint8_t> pixels;
+  std::vector<std::int32_t> depths;
+
+  void take(FrameBuffers& frame, int from, int to) {
+    first = from;
+    last = to;
+    pixels.clear();
+    depths.clear();
+    for (int y = first; y <= last; ++y) {
+      pixels.insert(pixels.end(), frame.ViewBitmap.row(y),
+                    frame.ViewBitmap.row(y) + 3 * kBitmapSize);
+      depths.insert(depths.end(), frame.depthRow(y) + kDepthLow,
+                    frame.depthRow(y) + kDepthLow + kDepthSize);
+    }
+  }
+  void put(FrameBuffers& frame) const {
+    for (int y = first; y <= last; ++y) {
+      const auto k = static_cast<std::size_t>(y - first);
+      std::copy_n(pixels.begin() + static_cast<std::ptrdiff_t>(k * 3 * kBitmapSize),
+                  3 * kBitmapSize, frame.ViewBitmap.row(y));
+      std::copy_n(depths.begin() + static_cast<std::ptrdiff_t>(k * kDepthSize), kDepthSize,
+                  frame.depthRow(y) + kDepthLow);
+    }
+  }
+};
 
 void drawCross(SurveyView& survey) {
   kruis(survey.Image4, true, survey.cross_row, survey.cross_column);
@@ -67,14 +97,22 @@ void surveyTeken(SurveyParts& parts, bool suppress, int first, int last) {
     const SurveyExtent extent =
         projectSurveyCorners(parts.scene, projection, from, end, frame.survey_corners);
     context.survey_corners = frame.survey_corners.data();
-    // The corners, mapped once, tell where the faces can draw: when that is inside the
-    // rows cleared above, half of the faces go into the second buffer on another thread
-    // and are merged in by depth, which leaves what drawing them in order leaves.
-    const bool split = end - from + 1 >= kSplitFaces && std::thread::hardware_concurrency() >= 2 &&
-                       extent.finite && extent.max_row < kSurveyHeight + 1;
+    // The corners, mapped once, tell which rows the faces can draw in: the picture's, which
+    // were cleared above, and the rows below it down to the lowest corner, which keep what
+    // the views left there. Half of the faces go into the second buffer on another thread,
+    // starting from the same rows, and are merged in by depth; that leaves what drawing them
+    // in order leaves.
+    const int lowest =
+        extent.finite ? static_cast<int>(std::clamp(extent.max_row, -1.0f, 1e6f)) : 0;
+    const int last_row = std::min(lowest, kBitmapSize - 1);
+    const bool split =
+        extent.finite && end - from + 1 >= kSplitFaces && std::thread::hardware_concurrency() >= 2;
     if (split) {
       FrameBuffers& later = frame.second();
       clearSurveyRows(later);
+      RowsCopy below;  // the rows below the picture as they were, for a failure
+      below.take(frame, kSurveyHeight + 1, last_row);
+      below.put(later);
       const int half = from + (end - from + 1) / 2;
       std::exception_ptr later_failure;
       std::thread worker([&] {
@@ -93,9 +131,10 @@ void surveyTeken(SurveyParts& parts, bool suppress, int first, int last) {
       worker.join();
       if (failure || later_failure) {
         clearSurveyRows(frame);
+        below.put(frame);
         draw(frame, from, end);  // throws where face by face does
       } else {
-        mergeNearer(frame, later, {0, kSurveyHeight, 0, kBitmapSize - 1});
+        mergeNearer(frame, later, {0, std::max(last_row, kSurveyHeight), 0, kBitmapSize - 1});
       }
     } else {
       draw(frame, from, end);
