@@ -2,10 +2,13 @@
 // the hidden window, the refused modes and the cross.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
+#include "render/rasteriser.h"
 #include "render/survey_projection.h"
 #include "render/survey_view.h"
+#include "scene/errors.h"
 #include "scene/geometry.h"
 #include "support/scene_checks.h"
 #include "support/scripted_host.h"
@@ -110,6 +113,87 @@ TEST(SurveyView, CrossFollowsTheMainViewsThroughTheSurveyTurn) {
   EXPECT_EQ(f.ws.survey.cross_column, 50);
   EXPECT_EQ(f.ws.survey.cross_row, 30);
   EXPECT_EQ(f.ws.survey.Image4.pixel(10, 30), (Rgb{0, 0, 0})) << "the cross inverts its row";
+}
+
+}  // namespace
+}  // namespace facetry
+
+namespace facetry {
+namespace {
+
+// A crowd of overlapping faces (with equal depths common), spread so that the survey draws
+// some of them below its picture, into rows the views left behind.
+void addSurveyCrowd(Workspace& ws, int faces, unsigned seed) {
+  testing::ScriptedHost host;
+  std::mt19937 random(seed);
+  std::uniform_real_distribution<float> position(0, 800);
+  std::uniform_int_distribution<int> depth(0, 5), colour(0, 255), size(2, 40);
+  ws.scene.ask = true;
+  for (int i = 0; i < faces; ++i) {
+    FaceCorner a, b, c;
+    const float x = position(random), y = position(random), z = 100.f + 30.f * depth(random);
+    const float s = static_cast<float>(size(random));
+    a.setPoint({x, y, z});
+    b.setPoint({x + s, y + s / 2, z});
+    c.setPoint({x - s / 3, y + s, z + (i % 4 == 0 ? 15.f : 0.f)});
+    ws.scene.CurrentColour = {static_cast<std::uint8_t>(colour(random)), 70, 180};
+    addFace(ws.scene, host, a, b, c);
+    if (i % 700 == 699) closeObject(ws.scene, host, false, true);
+  }
+  closeObject(ws.scene, host, false, true);
+}
+
+// The survey as drawing its faces one by one into `frame` gives it, from the frame as the
+// redraw left it before the survey.
+FrameBuffers surveyInOrder(Workspace& ws, FrameBuffers frame, ShadingMode mode) {
+  for (int y = 0; y <= kSurveyHeight; ++y) {
+    std::copy(frame.BackgroundRow.begin(), frame.BackgroundRow.end(), frame.ViewBitmap.row(y));
+    std::copy(frame.DepthClearRow.begin(), frame.DepthClearRow.end(),
+              frame.depthRow(y) + kDepthLow);
+  }
+  const SurveyProjection projection(ws.settings, ws.views.SceneCentroid);
+  const RasterContext context{ws.lighting, ws.textures, false, &projection};
+  try {
+    for (int i = 0; i < ws.scene.FaceCount; ++i) {
+      rasteriseFace(ws.scene, i, kSurveyRaster, mode, false, context, frame);
+    }
+  } catch (const RangeError&) {
+  }
+  return frame;
+}
+
+TEST(SurveyView, TwoThreadsDrawWhatFaceByFaceDrawsAlsoBelowThePictureAndOnAFailure) {
+  for (int variant = 0; variant < 3; ++variant) {
+    Workspace ws;
+    startWorkspace(ws, 2);
+    addSurveyCrowd(ws, 5000, 21u + static_cast<unsigned>(variant));
+    ws.views.CrossOn = false;
+    ws.settings.SurveyScale = 0.4f;  // the crowd reaches below the 148 rows of the picture
+    const ShadingMode mode = variant == 1 ? ShadingMode::Gouraud : ShadingMode::Flat;
+    for (auto& entry : ws.views.ViewShading) {
+      entry = {true, mode == ShadingMode::Flat, mode == ShadingMode::Gouraud, false};
+    }
+    // The views' redraw without the survey, then the survey from the frame it left.
+    ws.views.SurveyVisible = false;
+    redraw(ws);
+    ws.views.SurveyVisible = true;
+    if (variant == 2) ws.scene.FaceTable[4200].material = 101;  // fails in the second half
+    const FrameBuffers expected = surveyInOrder(ws, ws.frame, mode);
+    SurveyParts parts = ws.surveyParts();
+    if (variant == 2) {
+      EXPECT_THROW(surveyTeken(parts, false, -1, -1), RangeError);
+    } else {
+      surveyTeken(parts, false, -1, -1);
+    }
+    bool same = true;
+    for (int y = 0; y < kBitmapSize && same; ++y) {
+      for (int x = 0; x < kBitmapSize && same; ++x) {
+        same = ws.frame.ViewBitmap.pixel(x, y) == expected.ViewBitmap.pixel(x, y);
+      }
+    }
+    EXPECT_TRUE(same) << "variant " << variant;
+    EXPECT_TRUE(ws.frame.DepthBuffer == expected.DepthBuffer) << "variant " << variant;
+  }
 }
 
 }  // namespace

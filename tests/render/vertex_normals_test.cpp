@@ -7,9 +7,11 @@
 #include <array>
 #include <cmath>
 #include <cstring>
+#include <functional>
 #include <random>
 #include <vector>
 
+#include "render/normals_cache.h"
 #include "render/raster_rig.h"
 #include "render/rasteriser.h"
 #include "scene/geometry.h"
@@ -280,6 +282,45 @@ TEST(VertexNormals, MatchTheRuleByRuleReferenceOnVariedObjects) {
       ASSERT_EQ(std::memcmp(&rig.shading(f), &plain.shading(f), sizeof(FaceShading)), 0)
           << "seed " << seed << " face " << f;
     }
+  }
+}
+
+}  // namespace
+}  // namespace facetry
+
+namespace facetry {
+namespace {
+
+TEST(VertexNormalsCache, KeptWhileNothingChangesAndWorkedOutAgainAfterAnyChange) {
+  std::mt19937 rng(7);
+  RasterRig rig;
+  rig.light.LightPosition = {230, 0, 800};
+  addSphereObject(rig, rng, 200, 200, 0, 150, 20, 30, 0);
+  addSphereObject(rig, rng, 500, 300, 50, 60, 12, 16, 0.6f);
+  VertexNormalsCache cache;
+  const auto matchesFresh = [&] {
+    RasterRig fresh;
+    fresh.scene = rig.scene;
+    computeVertexNormals(fresh.scene, rig.light);
+    for (int f = 0; f < rig.scene.FaceCount; ++f) {
+      if (std::memcmp(&rig.shading(f), &fresh.shading(f), sizeof(FaceShading)) != 0) return false;
+    }
+    return true;
+  };
+  EXPECT_TRUE(updateVertexNormals(rig.scene, rig.light, cache));
+  EXPECT_FALSE(updateVertexNormals(rig.scene, rig.light, cache));
+  // Each thing the normals depend on, changed in turn: a corner, a smooth flag, an object's
+  // range, the light, and the table written over by someone else.
+  const std::function<void()> changes[] = {
+      [&] { rig.face(100).corners[1].y += 0.25f; }, [&] { rig.face(7).smooth = 0; },
+      [&] { rig.scene.ObjectTable[0].last -= 1; },  [&] { rig.light.LightPosition.x += 1; },
+      [&] { rig.shading(30).light[2] ^= 1; },
+  };
+  for (const auto& change : changes) {
+    change();
+    EXPECT_TRUE(updateVertexNormals(rig.scene, rig.light, cache));
+    EXPECT_TRUE(matchesFresh());
+    EXPECT_FALSE(updateVertexNormals(rig.scene, rig.light, cache));
   }
 }
 
