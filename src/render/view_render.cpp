@@ -72,7 +72,7 @@ void growBoundsAndCentroid(Scene& scene, SceneCentroidSums& centroid, FrameBuffe
 }
 // A face's flat light angle does not depend on the view: worked out once for all the views
 // of this redraw that are shaded flat, the survey view included.
-void prepareFlatAngles(RedrawParts& parts, bool bake, bool others) {
+void prepareFlatAnglesAndBounds(RedrawParts& parts, bool bake, bool others) {
   const ViewState& views = parts.views;
   FrameBuffers& frame = parts.frame;
   frame.flat_angles_current = false;
@@ -84,10 +84,27 @@ void prepareFlatAngles(RedrawParts& parts, bool bake, bool others) {
   }
   const ViewShadingEntry& survey = views.ViewShading[kSurveyIndex];
   any_flat = any_flat || (!bake && views.SurveyVisible && !survey.gouraud && !survey.phong);
-  if (any_flat) {
-    computeFlatAngles(parts.scene, parts.light.LightPosition, frame.flat_angles);
-    frame.flat_angles_current = true;
+  // The bounds are grown for the front pass, which is drawn whenever there are faces.
+  const auto grow = [&] {
+    if (parts.scene.FaceCount > 0) {
+      growBoundsAndCentroid(parts.scene, parts.views.SceneCentroid, frame);
+    }
+  };
+  if (!any_flat) {
+    grow();
+    return;
   }
+  try {
+    computeFlatAngles(parts.scene, parts.light.LightPosition, frame.flat_angles, grow);
+  } catch (...) {
+    // The angles are worked out before the bounds are grown: a face that fails leaves the
+    // bounds and the centroid as they were reset.
+    resetObjectBounds(parts.scene);
+    parts.views.SceneCentroid = {};
+    frame.corners_bounded = false;
+    throw;
+  }
+  frame.flat_angles_current = true;
 }
 
 // One view into ViewBitmap (its rows cleared first, but the front view's, which the redraw
@@ -97,7 +114,6 @@ void drawView(RedrawParts& parts, View view, bool bake) {
   FrameBuffers& frame = parts.frame;
   const ViewShadingEntry& entry = parts.views.ViewShading[index];
   if (view != View::Front) frame.clearRows(parts.views.ScrollY[index], entry.shaded);
-  if (view == View::Front) growBoundsAndCentroid(parts.scene, parts.views.SceneCentroid, frame);
   if (entry.shaded) {
     drawFacePass(parts, view, bake, frame.flat_angles);
   } else {
@@ -140,7 +156,7 @@ void teken(RedrawParts& parts, bool bake) {
   if (anyShaded(views) && anySmooth(views)) updateVertexNormals(scene, parts.light, frame.normals);
   frame.clearRows(views.ScrollY[0], true);
   resetObjectBounds(scene);
-  prepareFlatAngles(parts, bake, others);
+  prepareFlatAnglesAndBounds(parts, bake, others);
 
   if (scene.FaceCount == 0) {
     for (Canvas& image : frame.images) image.copyFrom(frame.ViewBitmap);

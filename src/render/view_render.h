@@ -44,9 +44,10 @@ struct RedrawParts {
 
 // Redraws every view, in this order: the survey cross is taken off; corner normals are
 // brought up to date when a shaded view is smooth (Gouraud or Phong; kept from the last
-// redraw when nothing they depend on has changed); every object's screen bounds
-// are reset and grown over its corners, and SceneCentroid summed, during the front pass;
-// flat light angles are worked out once for every flat view; the front view is drawn, then
+// redraw when nothing they depend on has changed); every object's screen bounds are reset;
+// flat light angles are worked out once for every flat view, and meanwhile (when there are
+// faces) the bounds are grown over every corner and SceneCentroid summed; a face whose angle
+// fails leaves them reset; the front view is drawn, then
 // the top and side views in the three-window layout (each shaded or wired, into ViewBitmap
 // and copied to its image); the centre markers, the selection boxes (not while points or
 // faces are being selected) and the crosses are drawn; SceneCentroid is divided out; the

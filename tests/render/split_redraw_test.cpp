@@ -3,6 +3,7 @@
 // when a face fails half-way.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <random>
 
 #include "render/rasteriser.h"
@@ -95,6 +96,17 @@ TEST(SplitRedraw, FailureLeavesWhatDrawingFaceByFaceLeaves) {
   const FrameBuffers expected = drawInOrder(ws, 1, ShadingMode::Flat);
   EXPECT_TRUE(pixels(ws.frame.ViewBitmap, kBitmapSize) == pixels(expected.ViewBitmap, kBitmapSize));
   EXPECT_TRUE(ws.frame.DepthBuffer == expected.DepthBuffer);
+}
+
+TEST(SplitRedraw, AFaceWhoseLightAngleFailsOnTheSecondThreadIsReportedAndLeavesBoundsReset) {
+  Workspace ws;
+  startWorkspace(ws, 2);
+  addCrowd(ws, 5000, 5);
+  ws.views.SurveyVisible = false;
+  ws.scene.FaceTable[4500].corners[1].x = std::numeric_limits<float>::quiet_NaN();
+  EXPECT_THROW(redraw(ws), RangeError);
+  EXPECT_EQ(ws.scene.ObjectTable[0].min[0], 100000);
+  EXPECT_EQ(ws.views.SceneCentroid.count, 0);
 }
 
 }  // namespace
