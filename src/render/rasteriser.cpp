@@ -200,8 +200,9 @@ struct FaceInk {
   std::ptrdiff_t depth_stride;
   std::uint8_t* pixel_origin;  // ViewBitmap's row 0; rows pixel_stride apart
   std::ptrdiff_t pixel_stride;
-  Rgb colour;                   // the flat colour (shaded in a flat view)
-  const std::uint8_t* shading;  // ShadeTable of the face's level, or null for level None
+  Rgb colour;                     // the flat colour (shaded in a flat view)
+  std::uint8_t four_colours[16];  // flat mode: the colour four times, BGR, then 4 zeros
+  const std::uint8_t* shading;    // ShadeTable of the face's level, or null for level None
   int flat_angle;
   const Texture* texture;  // null for an untextured face
   std::uint32_t texture_width, texture_height, texture_rows, texture_columns;
@@ -236,12 +237,11 @@ constexpr std::array<std::array<std::uint8_t, 16>, 16> kPixelSelect = [] {
 // group's (a load that overlaps an earlier store waits for it). Returns the first column
 // left undrawn; `pixel` and `value` are moved on to it.
 inline int drawFourAtATime(std::int32_t* depth, std::uint8_t*& pixel, int x, int last,
-                           std::uint32_t& value, std::uint32_t step, std::uint8_t blue,
-                           std::uint8_t green, std::uint8_t red) {
+                           std::uint32_t& value, std::uint32_t step,
+                           const std::uint8_t* four_colours) {
   const int start = x;
   if (last - x < 3) return x;
-  const auto b = static_cast<char>(blue), g = static_cast<char>(green), r = static_cast<char>(red);
-  const __m128i colour = _mm_setr_epi8(b, g, r, b, g, r, b, g, r, b, g, r, 0, 0, 0, 0);
+  const __m128i colour = _mm_loadu_si128(reinterpret_cast<const __m128i*>(four_colours));
   const auto s = static_cast<std::int32_t>(step);
   __m128i z = _mm_add_epi32(_mm_set1_epi32(static_cast<std::int32_t>(value)),
                             _mm_setr_epi32(0, s, static_cast<std::int32_t>(2 * step),
@@ -334,7 +334,7 @@ template <ShadingMode Mode, bool Textured, bool Outline>
     const std::uint8_t blue = ink.colour.blue, green = ink.colour.green, red = ink.colour.red;
     int x = first;
 #if defined(__SSE2__)
-    x = drawFourAtATime(depth, pixel, x, last, value[L::kDepth], step[L::kDepth], blue, green, red);
+    x = drawFourAtATime(depth, pixel, x, last, value[L::kDepth], step[L::kDepth], ink.four_colours);
 #endif
     for (; x <= last; ++x, pixel += 3) {
       const auto z = static_cast<std::int32_t>(value[L::kDepth]);
@@ -603,6 +603,14 @@ void faceInk(FaceInk& ink, const Face& f, int flat_angle, const RasterContext& c
   if (Mode == ShadingMode::Flat && ink.shading != nullptr) {
     const std::uint8_t* shade = ink.shading + std::size_t{256} * static_cast<unsigned>(t);
     ink.colour = Rgb{shade[f.red], shade[f.green], shade[f.blue]};
+  }
+  if constexpr (Mode == ShadingMode::Flat) {
+    for (int k = 0; k < 4; ++k) {
+      ink.four_colours[3 * k] = ink.colour.blue;
+      ink.four_colours[3 * k + 1] = ink.colour.green;
+      ink.four_colours[3 * k + 2] = ink.colour.red;
+    }
+    std::fill(ink.four_colours + 12, ink.four_colours + 16, std::uint8_t{0});
   }
 }
 
