@@ -4,36 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <limits>
-#include <random>
 
+#include "render/crowd.h"
 #include "render/rasteriser.h"
 #include "scene/errors.h"
-#include "support/scripted_host.h"
 #include "workspace.h"
 
 namespace facetry {
 namespace {
-
-// Overlapping faces at few distinct depths, so that equal depths are common.
-void addCrowd(Workspace& ws, int faces, unsigned seed) {
-  testing::ScriptedHost host;
-  std::mt19937 random(seed);
-  std::uniform_real_distribution<float> position(-40, 860);
-  std::uniform_int_distribution<int> depth(0, 6), colour(0, 255), size(3, 90);
-  ws.scene.ask = true;
-  for (int i = 0; i < faces; ++i) {
-    FaceCorner a, b, c;
-    const float x = position(random), y = position(random), z = 100.f + 40.f * depth(random);
-    const float s = static_cast<float>(size(random));
-    a.setPoint({x, y, z});
-    b.setPoint({x + s, y + s / 3, z + (i % 3 == 0 ? 20.f : 0.f)});
-    c.setPoint({x - s / 2, y + s, z - 5});
-    ws.scene.CurrentColour = {static_cast<std::uint8_t>(colour(random)), 90, 200};
-    addFace(ws.scene, host, a, b, c);
-    if (i % 500 == 499) closeObject(ws.scene, host, false, true);
-  }
-  closeObject(ws.scene, host, false, true);
-}
 
 // The pixels of the top-left size x size square, row by row.
 std::vector<Rgb> pixels(const Canvas& c, int size) {
@@ -50,12 +28,7 @@ FrameBuffers drawInOrder(Workspace& ws, int view, ShadingMode mode) {
   frame.setBackground(ws.settings.BackgroundColour);
   frame.clearRows(0, true);
   const RasterContext context{ws.lighting, ws.textures, ws.tools.polyl};
-  try {
-    for (int i = 0; i < ws.scene.FaceCount; ++i) {
-      rasteriseFace(ws.scene, i, view, mode, false, context, frame);
-    }
-  } catch (const RangeError&) {
-  }
+  testing::drawEveryFace(ws, view, mode, context, frame);
   return frame;
 }
 
@@ -63,7 +36,7 @@ TEST(SplitRedraw, EveryModeAndViewMatchesDrawingFaceByFace) {
   for (int variant = 0; variant < 4; ++variant) {
     Workspace ws;
     startWorkspace(ws, 2);
-    addCrowd(ws, 6000, 11u + static_cast<unsigned>(variant));
+    testing::addCrowd(ws, 6000, 11u + static_cast<unsigned>(variant));
     ws.views.CrossOn = false;
     ws.views.SurveyVisible = false;
     ws.views.CentrePoint = {5000, 5000, 5000};  // the marker off every picture
@@ -88,7 +61,7 @@ TEST(SplitRedraw, EveryModeAndViewMatchesDrawingFaceByFace) {
 TEST(SplitRedraw, FailureLeavesWhatDrawingFaceByFaceLeaves) {
   Workspace ws;
   startWorkspace(ws, 2);
-  addCrowd(ws, 5000, 99);
+  testing::addCrowd(ws, 5000, 99);
   ws.views.ThreeWindows = false;
   ws.views.SurveyVisible = false;
   ws.scene.FaceTable[4000].material = 101;  // a material outside the list
@@ -101,7 +74,7 @@ TEST(SplitRedraw, FailureLeavesWhatDrawingFaceByFaceLeaves) {
 TEST(SplitRedraw, AFaceWhoseLightAngleFailsOnTheSecondThreadIsReportedAndLeavesBoundsReset) {
   Workspace ws;
   startWorkspace(ws, 2);
-  addCrowd(ws, 5000, 5);
+  testing::addCrowd(ws, 5000, 5);
   ws.views.SurveyVisible = false;
   ws.scene.FaceTable[4500].corners[1].x = std::numeric_limits<float>::quiet_NaN();
   EXPECT_THROW(redraw(ws), RangeError);

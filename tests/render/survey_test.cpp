@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <random>
 
+#include "render/crowd.h"
 #include "render/rasteriser.h"
 #include "render/survey_projection.h"
 #include "render/survey_view.h"
@@ -121,28 +122,6 @@ TEST(SurveyView, CrossFollowsTheMainViewsThroughTheSurveyTurn) {
 namespace facetry {
 namespace {
 
-// A crowd of overlapping faces (with equal depths common), spread so that the survey draws
-// some of them below its picture, into rows the views left behind.
-void addSurveyCrowd(Workspace& ws, int faces, unsigned seed) {
-  testing::ScriptedHost host;
-  std::mt19937 random(seed);
-  std::uniform_real_distribution<float> position(0, 800);
-  std::uniform_int_distribution<int> depth(0, 5), colour(0, 255), size(2, 40);
-  ws.scene.ask = true;
-  for (int i = 0; i < faces; ++i) {
-    FaceCorner a, b, c;
-    const float x = position(random), y = position(random), z = 100.f + 30.f * depth(random);
-    const float s = static_cast<float>(size(random));
-    a.setPoint({x, y, z});
-    b.setPoint({x + s, y + s / 2, z});
-    c.setPoint({x - s / 3, y + s, z + (i % 4 == 0 ? 15.f : 0.f)});
-    ws.scene.CurrentColour = {static_cast<std::uint8_t>(colour(random)), 70, 180};
-    addFace(ws.scene, host, a, b, c);
-    if (i % 700 == 699) closeObject(ws.scene, host, false, true);
-  }
-  closeObject(ws.scene, host, false, true);
-}
-
 // The survey as drawing its faces one by one into `frame` gives it, from the frame as the
 // redraw left it before the survey.
 FrameBuffers surveyInOrder(Workspace& ws, FrameBuffers frame, ShadingMode mode) {
@@ -153,12 +132,7 @@ FrameBuffers surveyInOrder(Workspace& ws, FrameBuffers frame, ShadingMode mode) 
   }
   const SurveyProjection projection(ws.settings, ws.views.SceneCentroid);
   const RasterContext context{ws.lighting, ws.textures, false, &projection};
-  try {
-    for (int i = 0; i < ws.scene.FaceCount; ++i) {
-      rasteriseFace(ws.scene, i, kSurveyRaster, mode, false, context, frame);
-    }
-  } catch (const RangeError&) {
-  }
+  testing::drawEveryFace(ws, kSurveyRaster, mode, context, frame);
   return frame;
 }
 
@@ -166,7 +140,7 @@ TEST(SurveyView, TwoThreadsDrawWhatFaceByFaceDrawsAlsoBelowThePictureAndOnAFailu
   for (int variant = 0; variant < 3; ++variant) {
     Workspace ws;
     startWorkspace(ws, 2);
-    addSurveyCrowd(ws, 5000, 21u + static_cast<unsigned>(variant));
+    testing::addCrowd(ws, 5000, 21u + static_cast<unsigned>(variant));
     ws.views.CrossOn = false;
     ws.settings.SurveyScale = 0.4f;  // the crowd reaches below the 148 rows of the picture
     const ShadingMode mode = variant == 1 ? ShadingMode::Gouraud : ShadingMode::Flat;
