@@ -231,26 +231,34 @@ constexpr std::array<std::array<std::uint8_t, 16>, 16> kPixelSelect = [] {
   return masks;
 }();
 
-// The untextured flat pixels of a span four at a time, from column x while four of them
-// remain. Depths are compared and stepped as the pixel loop does, modulo 2^32; the twelve
-// bytes of four pixels are read and written as 8 + 4, so that no access overlaps the next
-// group's (a load that overlaps an earlier store waits for it). Returns the first column
-// left undrawn; `pixel` and `value` are moved on to it.
+// The untextured flat pixels of a span four at a time, from column x: whole groups of
+// four, then the last one to three pixels as a group whose other lanes keep what they hold
+// (read and written back unchanged), where that group still ends inside the row. Depths are
+// compared and stepped as the pixel loop does, modulo 2^32; the twelve bytes of four pixels
+// are read and written as 8 + 4, so that no access overlaps the next group's (a load that
+// overlaps an earlier store waits for it). Returns the first column left undrawn; `pixel`
+// and `value` are moved on to it.
 inline int drawFourAtATime(std::int32_t* depth, std::uint8_t*& pixel, int x, int last,
                            std::uint32_t& value, std::uint32_t step,
                            const std::uint8_t* four_colours) {
   const int start = x;
-  if (last - x < 3) return x;
   const __m128i colour = _mm_loadu_si128(reinterpret_cast<const __m128i*>(four_colours));
   const auto s = static_cast<std::int32_t>(step);
   __m128i z = _mm_add_epi32(_mm_set1_epi32(static_cast<std::int32_t>(value)),
                             _mm_setr_epi32(0, s, static_cast<std::int32_t>(2 * step),
                                            static_cast<std::int32_t>(3 * step)));
   const __m128i step4 = _mm_set1_epi32(static_cast<std::int32_t>(4 * step));
-  for (; x + 3 <= last; x += 4, pixel += 12) {
+  const __m128i lanes = _mm_setr_epi32(0, 1, 2, 3);
+  for (; x <= last; x += 4, pixel += 12) {
+    const int left = last - x + 1;  // pixels of the span from x on
+    __m128i wanted = _mm_set1_epi32(-1);
+    if (left < 4) {
+      if (x + 3 > kLastColumn) break;  // the group would leave the row
+      wanted = _mm_cmpgt_epi32(_mm_set1_epi32(left), lanes);
+    }
     auto* depths = reinterpret_cast<__m128i*>(depth + x);
     const __m128i old_depth = _mm_loadu_si128(depths);
-    const __m128i nearer = _mm_cmpgt_epi32(z, old_depth);
+    const __m128i nearer = _mm_and_si128(_mm_cmpgt_epi32(z, old_depth), wanted);
     _mm_storeu_si128(depths,
                      _mm_or_si128(_mm_and_si128(nearer, z), _mm_andnot_si128(nearer, old_depth)));
     const auto pattern = static_cast<std::size_t>(_mm_movemask_ps(_mm_castsi128_ps(nearer)));
@@ -266,6 +274,11 @@ inline int drawFourAtATime(std::int32_t* depth, std::uint8_t*& pixel, int x, int
     tail = _mm_cvtsi128_si32(_mm_srli_si128(pixels, 8));
     std::memcpy(pixel + 8, &tail, 4);
     z = _mm_add_epi32(z, step4);
+  }
+  if (x > last) {
+    // The last group ended past the span: the caller's pixel pointer and value stop at its end.
+    pixel -= 3 * (x - last - 1);
+    x = last + 1;
   }
   value += step * static_cast<std::uint32_t>(x - start);
   return x;
