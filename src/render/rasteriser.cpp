@@ -243,11 +243,12 @@ inline int drawFourAtATime(std::int32_t* depth, std::uint8_t*& pixel, int x, int
                            const std::uint8_t* four_colours) {
   const int start = x;
   const __m128i colour = _mm_loadu_si128(reinterpret_cast<const __m128i*>(four_colours));
-  const auto s = static_cast<std::int32_t>(step);
-  __m128i z = _mm_add_epi32(_mm_set1_epi32(static_cast<std::int32_t>(value)),
-                            _mm_setr_epi32(0, s, static_cast<std::int32_t>(2 * step),
-                                           static_cast<std::int32_t>(3 * step)));
-  const __m128i step4 = _mm_set1_epi32(static_cast<std::int32_t>(4 * step));
+  // (value, value + step, value + 2 step, value + 3 step) from shifted copies of the step.
+  const __m128i steps = _mm_set1_epi32(static_cast<std::int32_t>(step));
+  const __m128i ramp = _mm_add_epi32(
+      _mm_add_epi32(_mm_slli_si128(steps, 4), _mm_slli_si128(steps, 8)), _mm_slli_si128(steps, 12));
+  __m128i z = _mm_add_epi32(_mm_set1_epi32(static_cast<std::int32_t>(value)), ramp);
+  const __m128i step4 = _mm_slli_epi32(steps, 2);
   const __m128i lanes = _mm_setr_epi32(0, 1, 2, 3);
   for (; x <= last; x += 4, pixel += 12) {
     const int left = last - x + 1;  // pixels of the span from x on
