@@ -109,7 +109,16 @@ void surveyTeken(SurveyParts& parts, bool suppress, int first, int last) {
         extent.finite && end - from + 1 >= kSplitFaces && std::thread::hardware_concurrency() >= 2;
     if (split) {
       FrameBuffers& later = frame.second();
-      clearSurveyRows(later);
+      // Only the columns the corners reach are read back from the second buffer.
+      const auto column = [](float value) {
+        return std::clamp(static_cast<int>(std::clamp(value, -1.0f, 1e6f)), 0, kBitmapSize - 1);
+      };
+      const int first_column = column(extent.min_column);
+      const int last_column = column(extent.max_column);
+      for (int y = 0; y <= kSurveyHeight; ++y) {
+        std::fill(later.depthRow(y) + first_column, later.depthRow(y) + last_column + 1,
+                  kDepthClear);
+      }
       RowsCopy below;  // the rows below the picture as they were, for a failure
       below.take(frame, kSurveyHeight + 1, last_row);
       below.put(later);
@@ -134,7 +143,8 @@ void surveyTeken(SurveyParts& parts, bool suppress, int first, int last) {
         below.put(frame);
         draw(frame, from, end);  // throws where face by face does
       } else {
-        mergeNearer(frame, later, {0, std::max(last_row, kSurveyHeight), 0, kBitmapSize - 1});
+        mergeNearer(frame, later,
+                    {0, std::max(last_row, kSurveyHeight), first_column, last_column});
       }
     } else {
       draw(frame, from, end);
