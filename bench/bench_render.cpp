@@ -66,6 +66,25 @@ BENCHMARK(BM_Teken)
     ->Args({10000, kGouraud, 0})
     ->Unit(benchmark::kMillisecond);
 
+// A smooth redraw after an edit: one corner moves before each redraw, so the corner
+// normals kept from the redraw before cannot be used.
+void BM_TekenAfterEdit(benchmark::State& state) {
+  Workspace& ws = workspace(99990);
+  setMode(ws, static_cast<Mode>(state.range(0)));
+  ws.views.SurveyVisible = false;
+  float step = 0.5f;
+  for (auto _ : state) {
+    ws.scene.FaceTable[0].corners[0].x += step;
+    step = -step;
+    redraw(ws);
+  }
+}
+BENCHMARK(BM_TekenAfterEdit)
+    ->ArgName("mode")
+    ->Arg(kFlat)
+    ->Arg(kGouraud)
+    ->Unit(benchmark::kMillisecond);
+
 void BM_ComputeVertexNormals(benchmark::State& state) {
   Workspace& ws = workspace(99990);
   for (auto _ : state) computeVertexNormals(ws.scene, ws.lighting);
