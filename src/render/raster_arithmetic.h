@@ -11,12 +11,36 @@
 #endif
 
 #include "render/frame_buffers.h"
+#include "render/rasteriser.h"
 #include "scene/geometry.h"
 #include "scene/view_axes.h"
 
 namespace facetry::raster {
 
 inline constexpr int kLastColumn = kBitmapSize - 1;  // 815, outside the visible image but drawn
+
+// Which quantities a face interpolates besides its column (slot 0): depth always, then
+// `Extra` slots of the caller's own (from slot 2), then the Gouraud value or the three normal
+// components, then the texture coordinates.
+template <ShadingMode Mode, bool Textured, int Extra = 0>
+struct Layout {
+  static constexpr int kDepth = 1;
+  static constexpr int kLight = 2 + Extra;
+  static constexpr int kLightCount =
+      Mode == ShadingMode::Gouraud ? 1 : (Mode == ShadingMode::Phong ? 3 : 0);
+  static constexpr int kU = kLight + kLightCount;
+  static constexpr int kV = kU + 1;
+  static constexpr int kCount = kU + (Textured ? 2 : 0);
+};
+
+// A face's corner: its row and its N quantities. The loops over a face's quantities are
+// unrolled, so that the compiler keeps each quantity in a register of its own rather than
+// in an array in memory.
+template <int N>
+struct Corner {
+  std::int32_t row;
+  std::int32_t q[N];  // q[0] is the column
+};
 
 // Truncation toward zero; truncToInt reports what does not fit (and NaN).
 inline std::int32_t truncCoordinate(float value) {

@@ -42,27 +42,6 @@ ViewPoint projectCorner(int view, const FaceCorner& c, const SurveyProjection* s
   return toView(viewNumbered(view), c);
 }
 
-// Which quantities a face interpolates besides its column (slot 0): depth always, then the
-// Gouraud value or the three normal components, then the texture coordinates.
-template <ShadingMode Mode, bool Textured>
-struct Layout {
-  static constexpr int kDepth = 1;
-  static constexpr int kLight = 2;
-  static constexpr int kLightCount =
-      Mode == ShadingMode::Gouraud ? 1 : (Mode == ShadingMode::Phong ? 3 : 0);
-  static constexpr int kU = kLight + kLightCount;
-  static constexpr int kV = kU + 1;
-  static constexpr int kCount = kU + (Textured ? 2 : 0);
-};
-
-// The loops over a face's quantities are unrolled, so that the compiler keeps each
-// quantity in a register of its own rather than in an array in memory.
-template <int N>
-struct Corner {
-  std::int32_t row;
-  std::int32_t q[N];  // q[0] is the column
-};
-
 // One edge walked row by row: q1 + (q2 - q1) * k div rows for k = offset, offset + 1, ...
 // Division truncates toward zero, so each value is q1 plus or minus floor(|q2 - q1| k / rows),
 // which a quotient and a remainder carry from row to row. |q2 - q1| and rows are below 2^32,

@@ -18,6 +18,7 @@
 #include <utility>
 
 #include "render/light_angles.h"
+#include "render/raster_arithmetic.h"
 #include "scene/errors.h"
 #include "scene/geometry.h"
 
@@ -25,29 +26,18 @@ namespace facetry {
 
 namespace {
 
+using raster::Corner;
+
 // Interpolated quantities besides the column (slot 0): the projected depth, the unprojected
 // z, then the Gouraud value or the three normal components, then u and v.
 template <ShadingMode Mode, bool Textured>
-struct Slots {
-  static constexpr int kDepth = 1;
+struct Slots : raster::Layout<Mode, Textured, 1> {
   static constexpr int kZ = 2;
-  static constexpr int kLight = 3;
-  static constexpr int kLightCount =
-      Mode == ShadingMode::Gouraud ? 1 : (Mode == ShadingMode::Phong ? 3 : 0);
-  static constexpr int kU = kLight + kLightCount;
-  static constexpr int kV = kU + 1;
-  static constexpr int kCount = kU + (Textured ? 2 : 0);
-};
-
-template <int N>
-struct Corner {
-  std::int32_t row;
-  std::int32_t q[N];
 };
 
 // A whole number in 7-bit fixed point, wrapping as 32-bit arithmetic does.
 inline std::int32_t toFixed(std::int32_t whole) {
-  return static_cast<std::int32_t>(static_cast<std::uint32_t>(whole) << 7);
+  return raster::toFixed(static_cast<std::uint32_t>(whole));
 }
 
 inline std::int32_t truncCoordinate(double value) {
