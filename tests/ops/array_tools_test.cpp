@@ -11,29 +11,19 @@
 #include "ops/array_tools.h"
 #include "ops/line_array_preview.h"
 #include "ops/modelling_tools.h"
+#include "ops/tool_session.h"
 #include "scene/errors.h"
 #include "scene/geometry.h"
 #include "scene/scratch_files.h"
 #include "support/scene_checks.h"
-#include "support/scripted_host.h"
 #include "support/temp_dir.h"
 
 namespace facetry {
 namespace {
 
-using testing::ScriptedHost;
 using testing::TempDir;
 
-struct Session {
-  TempDir dir;
-  Workspace ws;
-  ScriptedHost host;
-  Session() {
-    startWorkspace(ws, 3);
-    connectModellingTools(ws);
-    ws.host = &host;
-    ws.scene.ask = true;
-  }
+struct Session : testing::ToolSession {
   void move(View view, int x, int y) { moveInView(ws, host, view, x, y); }
   void click(View view, int x, int y) {
     move(view, x, y);

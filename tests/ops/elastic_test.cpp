@@ -7,26 +7,15 @@
 #include "edit/view_mouse.h"
 #include "ops/elastic.h"
 #include "ops/modelling_tools.h"
+#include "ops/tool_session.h"
 #include "support/scene_checks.h"
-#include "support/scripted_host.h"
-#include "support/temp_dir.h"
 
 namespace facetry {
 namespace {
 
 using testing::corner;
-using testing::ScriptedHost;
-using testing::TempDir;
 
-struct Session {
-  TempDir dir;
-  Workspace ws;
-  ScriptedHost host;
-  Session() {
-    startWorkspace(ws, 3);
-    connectModellingTools(ws);
-    ws.scene.ask = true;
-  }
+struct Session : testing::ToolSession {
   // A triangle with every corner selected.
   void selectedTriangle(FaceCorner a, FaceCorner b, FaceCorner c) {
     addFace(ws.scene, host, a, b, c);

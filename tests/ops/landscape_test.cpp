@@ -7,24 +7,16 @@
 #include <set>
 
 #include "ops/landscape.h"
+#include "ops/tool_session.h"
 #include "scene/errors.h"
 #include "support/scene_checks.h"
-#include "support/scripted_host.h"
-#include "support/temp_dir.h"
 
 namespace facetry {
 namespace {
 
-using testing::ScriptedHost;
-using testing::TempDir;
 
-struct Session {
-  TempDir dir;
-  Workspace ws;
-  ScriptedHost host;
+struct Session : testing::ToolSession {
   explicit Session(std::uint32_t seed = 11) {
-    startWorkspace(ws, 3);
-    ws.scene.ask = true;
     ws.scene.CurrentColour = {200, 10, 20};
     ws.random.seed(seed);
   }

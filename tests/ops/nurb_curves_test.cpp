@@ -8,16 +8,13 @@
 #include "ops/array_curve_tools.h"
 #include "ops/modelling_tools.h"
 #include "ops/nurb_curves.h"
+#include "ops/tool_session.h"
 #include "scene/scratch_files.h"
 #include "support/scene_checks.h"
-#include "support/scripted_host.h"
-#include "support/temp_dir.h"
 
 namespace facetry {
 namespace {
 
-using testing::ScriptedHost;
-using testing::TempDir;
 
 NurbSurface curveOf(std::initializer_list<Point3> points) {
   NurbSurface s;
@@ -28,16 +25,7 @@ NurbSurface curveOf(std::initializer_list<Point3> points) {
   return s;
 }
 
-struct Session {
-  TempDir dir;
-  Workspace ws;
-  ScriptedHost host;
-  Session() {
-    startWorkspace(ws, 3);
-    connectModellingTools(ws);
-    ws.host = &host;
-    ws.scene.ask = true;
-  }
+struct Session : testing::ToolSession {
   void click(View view, int x, int y) {
     moveInView(ws, host, view, x, y);
     clickInView(ws, host, view);

@@ -9,28 +9,17 @@
 #include "ops/modelling_tools.h"
 #include "ops/punch.h"
 #include "ops/punch_pick.h"
+#include "ops/tool_session.h"
 #include "scene/geometry.h"
 #include "support/scene_checks.h"
-#include "support/scripted_host.h"
-#include "support/temp_dir.h"
 
 namespace facetry {
 namespace {
 
 using testing::addBoxObject;
 using testing::corner;
-using testing::ScriptedHost;
-using testing::TempDir;
 
-struct Session {
-  TempDir dir;
-  Workspace ws;
-  ScriptedHost host;
-  Session() {
-    startWorkspace(ws, 3);
-    connectModellingTools(ws);
-    ws.scene.ask = true;
-  }
+struct Session : testing::ToolSession {
   Scene& scene() { return ws.scene; }
   // One triangle closed into an object, without orienting.
   int triangle(FaceCorner a, FaceCorner b, FaceCorner c) {
