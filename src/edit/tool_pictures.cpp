@@ -5,55 +5,14 @@
 #include <cmath>
 #include <vector>
 
+#include "edit/sketch.h"
 #include "scene/tool_state.h"
 
 namespace facetry {
 
 namespace {
 
-constexpr Rgb kInk{60, 60, 60};
-constexpr Rgb kClick{220, 30, 30};
-
-class Sketch {
- public:
-  Sketch(int width, int height) : canvas_(width, height), sx_(width / 120.0), sy_(height / 90.0) {}
-
-  void line(double x0, double y0, double x1, double y1, Rgb colour = kInk) {
-    canvas_.pen = {colour, PenMode::Copy};
-    canvas_.line(px(x0), py(y0), px(x1), py(y1));
-    canvas_.plot(px(x1), py(y1));
-  }
-  void path(const std::vector<std::pair<double, double>>& points, bool closed = false) {
-    for (std::size_t i = 0; i + 1 < points.size(); ++i) {
-      line(points[i].first, points[i].second, points[i + 1].first, points[i + 1].second);
-    }
-    if (closed && points.size() > 2) {
-      line(points.back().first, points.back().second, points[0].first, points[0].second);
-    }
-  }
-  void ellipse(double cx, double cy, double rx, double ry) {
-    canvas_.pen = {kInk, PenMode::Copy};
-    canvas_.ellipse(px(cx - rx), py(cy - ry), px(cx + rx), py(cy + ry));
-  }
-  // Click number n: a red dot with n small ticks under it.
-  void click(double x, double y, int n) {
-    canvas_.pen = {kClick, PenMode::Copy};
-    const int cx = px(x), cy = py(y);
-    for (int dy = -2; dy <= 2; ++dy) {
-      for (int dx = -2; dx <= 2; ++dx) {
-        if (dx * dx + dy * dy <= 5) canvas_.plot(cx + dx, cy + dy);
-      }
-    }
-    for (int k = 0; k < n; ++k) canvas_.line(cx - 4 + 4 * k, cy + 5, cx - 4 + 4 * k, cy + 8);
-  }
-  Canvas take() { return std::move(canvas_); }
-
- private:
-  int px(double x) const { return static_cast<int>(std::lround(x * sx_)); }
-  int py(double y) const { return static_cast<int>(std::lround(y * sy_)); }
-  Canvas canvas_;
-  double sx_, sy_;
-};
+constexpr Rgb kClick = Sketch::kClick;
 
 void drawTool(Sketch& s, ToolPicture tool) {
   switch (tool) {

@@ -2,62 +2,16 @@
 // pattern pictures draw the same pieces the commands make, from extendPieces.
 #include "ops/operation_pictures.h"
 
-#include <cmath>
 
+#include "edit/sketch.h"
 #include "ops/extend_faces.h"
 
 namespace facetry {
 
 namespace {
 
-constexpr Rgb kInk{60, 60, 60};
 constexpr Rgb kPiece{40, 80, 200};
 constexpr Rgb kKept{170, 200, 240};
-constexpr Rgb kClick{220, 30, 30};
-
-class Drawing {
- public:
-  Drawing(int width, int height) : canvas_(width, height), sx_(width / 120.0), sy_(height / 90.0) {}
-
-  void line(double x0, double y0, double x1, double y1, Rgb colour = kInk) {
-    canvas_.pen = {colour, PenMode::Copy};
-    canvas_.line(px(x0), py(y0), px(x1), py(y1));
-    canvas_.plot(px(x1), py(y1));
-  }
-  void rect(double x0, double y0, double x1, double y1) {
-    line(x0, y0, x1, y0);
-    line(x1, y0, x1, y1);
-    line(x1, y1, x0, y1);
-    line(x0, y1, x0, y0);
-  }
-  void fill(double x0, double y0, double x1, double y1) {
-    for (int y = py(y0); y <= py(y1); ++y) {
-      for (int x = px(x0); x <= px(x1); ++x) {
-        if (x >= 0 && y >= 0 && x < canvas_.width() && y < canvas_.height()) {
-          canvas_.setPixel(x, y, kKept);
-        }
-      }
-    }
-  }
-  void click(double x, double y) {
-    const int cx = px(x), cy = py(y);
-    for (int dy = -1; dy <= 1; ++dy) {
-      for (int dx = -1; dx <= 1; ++dx) {
-        if (cx + dx >= 0 && cy + dy >= 0 && cx + dx < canvas_.width() &&
-            cy + dy < canvas_.height()) {
-          canvas_.setPixel(cx + dx, cy + dy, kClick);
-        }
-      }
-    }
-  }
-  Canvas take() { return std::move(canvas_); }
-
- private:
-  int px(double x) const { return static_cast<int>(std::lround(x * sx_)); }
-  int py(double y) const { return static_cast<int>(std::lround(y * sy_)); }
-  Canvas canvas_;
-  double sx_, sy_;
-};
 
 FaceCorner at(double x, double y) {
   FaceCorner c;
@@ -70,7 +24,7 @@ FaceCorner at(double x, double y) {
 // to the third, as the Complex2 pattern wants.
 const FaceCorner kA = at(15, 80), kB = at(60, 10), kC = at(105, 80);
 
-void drawPieces(Drawing& d, ExtendPattern pattern) {
+void drawPieces(Sketch& d, ExtendPattern pattern) {
   for (const auto& piece : extendPieces(pattern, kA, kB, kC)) {
     for (int i = 0; i < 3; ++i) {
       const FaceCorner& p = piece[static_cast<std::size_t>(i)];
@@ -80,7 +34,7 @@ void drawPieces(Drawing& d, ExtendPattern pattern) {
   }
 }
 
-void drawTriangle(Drawing& d) {
+void drawTriangle(Sketch& d) {
   d.line(kA.x, kA.y, kB.x, kB.y);
   d.line(kB.x, kB.y, kC.x, kC.y);
   d.line(kC.x, kC.y, kA.x, kA.y);
@@ -88,21 +42,21 @@ void drawTriangle(Drawing& d) {
 
 // The two objects of the boolean pictures: the first on the left, the second overlapping
 // it on the right, with the region `keep` fills drawn first.
-void drawSquares(Drawing& d, OperationPicture picture) {
+void drawSquares(Sketch& d, OperationPicture picture) {
   const double a0 = 12, a1 = 72, b0 = 48, b1 = 108, top = 15, bottom = 75;
   const double lower = 30;  // the second square stands a little lower
   switch (picture) {
     case OperationPicture::Subtract:
     case OperationPicture::Remove:
-      d.fill(a0, top, b0, bottom);
-      d.fill(b0, top, a1, lower);
+      d.fill(a0, top, b0, bottom, kKept);
+      d.fill(b0, top, a1, lower, kKept);
       break;
     case OperationPicture::Add:
-      d.fill(a0, top, a1, bottom);
-      d.fill(b0, lower, b1, bottom + 10);
+      d.fill(a0, top, a1, bottom, kKept);
+      d.fill(b0, lower, b1, bottom + 10, kKept);
       break;
     case OperationPicture::Intersect:
-      d.fill(b0, lower, a1, bottom);
+      d.fill(b0, lower, a1, bottom, kKept);
       break;
     default:
       break;
@@ -115,15 +69,15 @@ void drawSquares(Drawing& d, OperationPicture picture) {
     d.line(b0, lower, b0, bottom, kPiece);
   }
   if (picture == OperationPicture::Boolean) {
-    d.click(30, 45);
-    d.click(90, 72);
+    d.dot(30, 45);
+    d.dot(90, 72);
   }
 }
 
 }  // namespace
 
 Canvas operationPicture(OperationPicture picture, int width, int height) {
-  Drawing d(width, height);
+  Sketch d(width, height);
   switch (picture) {
     case OperationPicture::ExtendFaces:
       break;
@@ -141,8 +95,8 @@ Canvas operationPicture(OperationPicture picture, int width, int height) {
       break;
     case OperationPicture::User:
       d.line(70, 5, 30, 88, kPiece);
-      d.click(70, 5);
-      d.click(30, 88);
+      d.dot(70, 5);
+      d.dot(30, 88);
       break;
     default:
       drawSquares(d, picture);
