@@ -2,6 +2,7 @@
 #include "render/frame_buffers.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace facetry {
 
@@ -42,6 +43,29 @@ void FrameBuffers::clearRows(int first_row, bool depth_too) {
   for (int y = first_row; y <= kImageSize - 1; ++y) {
     std::copy(BackgroundRow.begin(), BackgroundRow.end(), ViewBitmap.row(y));
     if (depth_too) std::copy(DepthClearRow.begin(), DepthClearRow.end(), depthRow(y) + kDepthLow);
+  }
+}
+
+void SavedRows::take(FrameBuffers& frame, std::vector<int> rows) {
+  rows_ = std::move(rows);
+  pixels_.clear();
+  depths_.clear();
+  for (int y : rows_) {
+    pixels_.insert(pixels_.end(), frame.ViewBitmap.row(y),
+                   frame.ViewBitmap.row(y) + 3 * kBitmapSize);
+    depths_.insert(depths_.end(), frame.depthRow(y) + kDepthLow,
+                   frame.depthRow(y) + kDepthLow + kDepthSize);
+  }
+}
+
+void SavedRows::put(FrameBuffers& frame) const {
+  std::size_t k = 0;
+  for (int y : rows_) {
+    std::copy_n(pixels_.begin() + static_cast<std::ptrdiff_t>(k * 3 * kBitmapSize), 3 * kBitmapSize,
+                frame.ViewBitmap.row(y));
+    std::copy_n(depths_.begin() + static_cast<std::ptrdiff_t>(k * kDepthSize), kDepthSize,
+                frame.depthRow(y) + kDepthLow);
+    ++k;
   }
 }
 

@@ -66,4 +66,17 @@ struct FrameBuffers {
   std::unique_ptr<FrameBuffers> second_;
 };
 
+// Some rows of a frame's bitmap and depth buffer as they were, to be put back later (into
+// the same frame or another).
+class SavedRows {
+ public:
+  void take(FrameBuffers& frame, std::vector<int> rows);
+  void put(FrameBuffers& frame) const;
+
+ private:
+  std::vector<int> rows_;
+  std::vector<std::uint8_t> pixels_;
+  std::vector<std::int32_t> depths_;
+};
+
 }  // namespace facetry

@@ -5,12 +5,12 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <thread>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
 
+#include "render/side_by_side.h"
 #include "scene/geometry.h"
 
 namespace facetry {
@@ -107,9 +107,6 @@ Point3 SurveyProjection::apply(const Point3& p) const {
 
 namespace {
 
-// Below this many faces a second thread costs more than it saves.
-constexpr int kSplitFaces = 2000;
-
 SurveyExtent projectRange(const Scene& scene, const SurveyProjection& survey, int first, int last,
                           ViewPosition* corners) {
   SurveyExtent extent;
@@ -170,14 +167,16 @@ SurveyExtent projectSurveyCorners(const Scene& scene, const SurveyProjection& su
                                   int last, std::vector<ViewPosition>& corners) {
   const std::size_t needed = std::size_t{3} * static_cast<unsigned>(scene.FaceCount);
   if (corners.size() < needed) corners.resize(needed);
-  if (last - first + 1 < kSplitFaces || std::thread::hardware_concurrency() < 2) {
+  if (!worthSplitting(last - first + 1)) {
     return projectRange(scene, survey, first, last, corners.data());
   }
   const int half = first + (last - first + 1) / 2;
   SurveyExtent later;
-  std::thread other([&] { later = projectRange(scene, survey, half, last, corners.data()); });
-  SurveyExtent extent = projectRange(scene, survey, first, half - 1, corners.data());
-  other.join();
+  SurveyExtent extent;
+  const SideFailures failures =
+      runSideBySide([&] { extent = projectRange(scene, survey, first, half - 1, corners.data()); },
+                    [&] { later = projectRange(scene, survey, half, last, corners.data()); });
+  if (failures.any()) std::rethrow_exception(failures.here ? failures.here : failures.there);
   extent.finite = extent.finite && later.finite;
   extent.min_column = std::min(extent.min_column, later.min_column);
   extent.max_column = std::max(extent.max_column, later.max_column);

@@ -3,10 +3,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <exception>
-#include <thread>
 #include <vector>
 
+#include "render/side_by_side.h"
 #include "render/view_lines.h"
 #include "render/view_passes.h"
 #include "render/view_render.h"
@@ -25,9 +24,6 @@ ShadingMode surveyMode(ViewShadingEntry& entry) {
   return ShadingMode::Flat;
 }
 
-// Below this many faces a second thread costs more than it saves.
-constexpr int kSplitFaces = 2000;
-
 // The survey picture's rows, 0..148, to the background and the cleared depth.
 void clearSurveyRows(FrameBuffers& frame) {
   for (int y = 0; y <= kSurveyHeight; ++y) {
@@ -36,35 +32,6 @@ void clearSurveyRows(FrameBuffers& frame) {
               frame.depthRow(y) + kDepthLow);
   }
 }
-
-// Rows first..last of a bitmap and its depths, taken from one frame and put into another.
-struct RowsCopy {
-  int first = 0, last = -1;
-  std::vector<std::uint8_t> pixels;
-  std::vector<std::int32_t> depths;
-
-  void take(FrameBuffers& frame, int from, int to) {
-    first = from;
-    last = to;
-    pixels.clear();
-    depths.clear();
-    for (int y = first; y <= last; ++y) {
-      pixels.insert(pixels.end(), frame.ViewBitmap.row(y),
-                    frame.ViewBitmap.row(y) + 3 * kBitmapSize);
-      depths.insert(depths.end(), frame.depthRow(y) + kDepthLow,
-                    frame.depthRow(y) + kDepthLow + kDepthSize);
-    }
-  }
-  void put(FrameBuffers& frame) const {
-    for (int y = first; y <= last; ++y) {
-      const auto k = static_cast<std::size_t>(y - first);
-      std::copy_n(pixels.begin() + static_cast<std::ptrdiff_t>(k * 3 * kBitmapSize),
-                  3 * kBitmapSize, frame.ViewBitmap.row(y));
-      std::copy_n(depths.begin() + static_cast<std::ptrdiff_t>(k * kDepthSize), kDepthSize,
-                  frame.depthRow(y) + kDepthLow);
-    }
-  }
-};
 
 void drawCross(SurveyView& survey) {
   kruis(survey.Image4, true, survey.cross_row, survey.cross_column);
@@ -105,8 +72,7 @@ void surveyTeken(SurveyParts& parts, bool suppress, int first, int last) {
     const int lowest =
         extent.finite ? static_cast<int>(std::clamp(extent.max_row, -1.0f, 1e6f)) : 0;
     const int last_row = std::min(lowest, kBitmapSize - 1);
-    const bool split =
-        extent.finite && end - from + 1 >= kSplitFaces && std::thread::hardware_concurrency() >= 2;
+    const bool split = extent.finite && worthSplitting(end - from + 1);
     if (split) {
       FrameBuffers& later = frame.second();
       // Only the columns the corners reach are read back from the second buffer.
@@ -119,26 +85,15 @@ void surveyTeken(SurveyParts& parts, bool suppress, int first, int last) {
         std::fill(later.depthRow(y) + first_column, later.depthRow(y) + last_column + 1,
                   kDepthClear);
       }
-      RowsCopy below;  // the rows below the picture as they were, for a failure
-      below.take(frame, kSurveyHeight + 1, last_row);
+      std::vector<int> rows_below;
+      for (int y = kSurveyHeight + 1; y <= last_row; ++y) rows_below.push_back(y);
+      SavedRows below;  // the rows below the picture as they were, for a failure
+      below.take(frame, std::move(rows_below));
       below.put(later);
       const int half = from + (end - from + 1) / 2;
-      std::exception_ptr later_failure;
-      std::thread worker([&] {
-        try {
-          draw(later, half, end);
-        } catch (...) {
-          later_failure = std::current_exception();
-        }
-      });
-      std::exception_ptr failure;
-      try {
-        draw(frame, from, half - 1);
-      } catch (...) {
-        failure = std::current_exception();
-      }
-      worker.join();
-      if (failure || later_failure) {
+      const SideFailures failures =
+          runSideBySide([&] { draw(frame, from, half - 1); }, [&] { draw(later, half, end); });
+      if (failures.any()) {
         clearSurveyRows(frame);
         below.put(frame);
         draw(frame, from, end);  // throws where face by face does

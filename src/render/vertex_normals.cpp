@@ -11,13 +11,13 @@
 #include <cassert>
 #include <cmath>
 #include <cstdint>
-#include <exception>
+#include <limits>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "render/light_angles.h"
 #include "render/rasteriser.h"
+#include "render/side_by_side.h"
 #include "scene/errors.h"
 #include "scene/geometry.h"
 
@@ -299,9 +299,6 @@ void normalsOfObjects(Scene& scene, const Lighting& light, int first_object, int
   }
 }
 
-// Below this many faces a second thread costs more than it saves.
-constexpr int kSplitFaces = 2000;
-
 }  // namespace
 
 void computeVertexNormals(Scene& scene, const Lighting& light) {
@@ -329,27 +326,15 @@ void computeVertexNormals(Scene& scene, const Lighting& light) {
     const ModelObject& object = scene.ObjectTable[static_cast<std::size_t>(split)];
     if (object.first <= object.last) passed += object.last - object.first + 1;
   }
-  if (!in_order || faces < kSplitFaces || split <= 0 || split >= objects ||
-      std::thread::hardware_concurrency() < 2) {
+  if (!in_order || faces > std::numeric_limits<int>::max() ||
+      !worthSplitting(static_cast<int>(faces)) || split <= 0 || split >= objects) {
     normalsOfObjects(scene, light, 0, objects);
     return;
   }
-  std::exception_ptr later_failure;
-  std::thread worker([&] {
-    try {
-      normalsOfObjects(scene, light, split, objects);
-    } catch (...) {
-      later_failure = std::current_exception();
-    }
-  });
-  std::exception_ptr failure;
-  try {
-    normalsOfObjects(scene, light, 0, split);
-  } catch (...) {
-    failure = std::current_exception();
-  }
-  worker.join();
-  if (failure || later_failure) normalsOfObjects(scene, light, 0, objects);
+  const SideFailures failures =
+      runSideBySide([&] { normalsOfObjects(scene, light, 0, split); },
+                    [&] { normalsOfObjects(scene, light, split, objects); });
+  if (failures.any()) normalsOfObjects(scene, light, 0, objects);
 }
 
 }  // namespace facetry

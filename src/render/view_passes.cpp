@@ -4,21 +4,18 @@
 #include <algorithm>
 #include <exception>
 #include <functional>
-#include <thread>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
 
+#include "render/side_by_side.h"
 #include "render/view_lines.h"
 #include "scene/geometry.h"
 
 namespace facetry {
 
 namespace {
-
-// Below this many faces a second thread costs more than it saves.
-constexpr int kSplitFaces = 2000;
 
 // Draws faces [first, last) of a shaded view into `target`, each followed by its corner
 // marks when it is selected and marks are on.
@@ -49,39 +46,14 @@ void drawFaces(RedrawParts& parts, View view, bool bake, const std::vector<int>&
   }
 }
 
-// Rows a pass may change besides the ones it cleared: those above the cleared part and
-// row 815, which is never cleared.
-struct RowsKept {
-  int cleared_from;
-  std::vector<std::uint8_t> pixels;
-  std::vector<std::int32_t> depths;
-
-  RowsKept(FrameBuffers& frame, int first_cleared) : cleared_from(std::max(first_cleared, 0)) {
-    for (int y : rows()) {
-      pixels.insert(pixels.end(), frame.ViewBitmap.row(y),
-                    frame.ViewBitmap.row(y) + 3 * kBitmapSize);
-      depths.insert(depths.end(), frame.depthRow(y) + kDepthLow,
-                    frame.depthRow(y) + kDepthLow + kDepthSize);
-    }
-  }
-  std::vector<int> rows() const {
-    std::vector<int> list;
-    for (int y = 0; y < std::min(cleared_from, kImageSize); ++y) list.push_back(y);
-    list.push_back(kBitmapSize - 1);
-    return list;
-  }
-  void restore(FrameBuffers& frame) const {
-    std::size_t k = 0;
-    for (int y : rows()) {
-      std::copy_n(pixels.begin() + static_cast<std::ptrdiff_t>(k * 3 * kBitmapSize),
-                  3 * kBitmapSize, frame.ViewBitmap.row(y));
-      std::copy_n(depths.begin() + static_cast<std::ptrdiff_t>(k * kDepthSize), kDepthSize,
-                  frame.depthRow(y) + kDepthLow);
-      ++k;
-    }
-    frame.clearRows(cleared_from, true);
-  }
-};
+// Rows a pass may change besides the ones cleared from `cleared_from` on: those above
+// them, and row 815, which is never cleared.
+std::vector<int> rowsNotCleared(int cleared_from) {
+  std::vector<int> rows;
+  for (int y = 0; y < std::min(cleared_from, kImageSize); ++y) rows.push_back(y);
+  rows.push_back(kBitmapSize - 1);
+  return rows;
+}
 
 }  // namespace
 
@@ -146,7 +118,7 @@ void computeFlatAngles(const Scene& scene, const Point3& light, std::vector<int>
           flatLightAngle(scene.FaceTable[static_cast<std::size_t>(i)], light);
     }
   };
-  if (faces < kSplitFaces || std::thread::hardware_concurrency() < 2) {
+  if (!worthSplitting(faces)) {
     work(0, faces);
     if (alongside) alongside();
     return;
@@ -154,31 +126,21 @@ void computeFlatAngles(const Scene& scene, const Point3& light, std::vector<int>
   // The calling thread also does `alongside`, which costs about as much as the angles of
   // two faces in five, so it takes fewer of the faces.
   const int split = alongside ? faces * 3 / 10 : faces / 2;
-  std::exception_ptr later_failure;
-  std::thread other([&] {
-    try {
-      work(split, faces);
-    } catch (...) {
-      later_failure = std::current_exception();
-    }
-  });
-  std::exception_ptr failure;
-  try {
-    if (alongside) alongside();
-  } catch (...) {
-    failure = std::current_exception();
-  }
-  std::exception_ptr angle_failure;
-  try {
-    work(0, split);
-  } catch (...) {
-    angle_failure = std::current_exception();
-  }
-  other.join();
+  std::exception_ptr alongside_failure;
+  const SideFailures failures = runSideBySide(
+      [&] {
+        try {
+          if (alongside) alongside();
+        } catch (...) {
+          alongside_failure = std::current_exception();
+        }
+        work(0, split);
+      },
+      [&] { work(split, faces); });
   // The angles come first, as one by one: the first face that fails is the one reported.
-  if (angle_failure) std::rethrow_exception(angle_failure);
-  if (later_failure) std::rethrow_exception(later_failure);
-  if (failure) std::rethrow_exception(failure);
+  if (failures.here) std::rethrow_exception(failures.here);
+  if (failures.there) std::rethrow_exception(failures.there);
+  if (alongside_failure) std::rethrow_exception(alongside_failure);
 }
 
 ShadingMode modeOf(const ViewShadingEntry& entry) {
@@ -193,39 +155,32 @@ void drawFacePass(RedrawParts& parts, View view, bool bake, const std::vector<in
   const int faces = parts.scene.FaceCount;
   const bool marks = parts.tools.selectpoints || parts.tools.selectfaces;
   // Marks are not depth tested, so they only come out right drawn in face order.
-  if (bake || marks || faces < kSplitFaces || std::thread::hardware_concurrency() < 2) {
+  if (bake || marks || !worthSplitting(faces)) {
     drawFaces(parts, view, bake, flat_angles, frame, 0, faces);
     return;
   }
-  // The second half of the faces goes into a second, cleared buffer on another thread, and
-  // is then merged in by depth.
-  // Faces draw only inside the rectangle of their corners, so only that part of the second
-  // buffer is cleared and merged.
-  const RowsKept kept(frame, parts.views.ScrollY[index]);
+  // The second half of the faces goes into a second buffer on another thread, and is then
+  // merged in by depth. Faces draw only inside the rectangle of their corners, so only that
+  // part of the second buffer is cleared and merged. Should either half fail, the rows the
+  // pass may change are put back as they were and the faces drawn again one by one.
+  const int cleared_from = std::max(parts.views.ScrollY[index], 0);
+  SavedRows kept;
+  kept.take(frame, rowsNotCleared(cleared_from));
   FrameBuffers& later = frame.second();
   const PixelRectangle area = facesRectangle(frame, view);
   const int half = faces / 2;
-  std::exception_ptr later_failure;
-  std::thread worker([&] {
-    try {
-      for (int y = area.first_row; y <= area.last_row; ++y) {
-        std::fill(later.depthRow(y) + area.first_column, later.depthRow(y) + area.last_column + 1,
-                  kDepthClear);
-      }
-      drawFaces(parts, view, false, flat_angles, later, half, faces);
-    } catch (...) {
-      later_failure = std::current_exception();
-    }
-  });
-  std::exception_ptr failure;
-  try {
-    drawFaces(parts, view, false, flat_angles, frame, 0, half);
-  } catch (...) {
-    failure = std::current_exception();
-  }
-  worker.join();
-  if (failure || later_failure) {
-    kept.restore(frame);
+  const SideFailures failures =
+      runSideBySide([&] { drawFaces(parts, view, false, flat_angles, frame, 0, half); },
+                    [&] {
+                      for (int y = area.first_row; y <= area.last_row; ++y) {
+                        std::fill(later.depthRow(y) + area.first_column,
+                                  later.depthRow(y) + area.last_column + 1, kDepthClear);
+                      }
+                      drawFaces(parts, view, false, flat_angles, later, half, faces);
+                    });
+  if (failures.any()) {
+    kept.put(frame);
+    frame.clearRows(cleared_from, true);
     drawFaces(parts, view, false, flat_angles, frame, 0, faces);  // throws where face by face does
     return;
   }
@@ -233,9 +188,8 @@ void drawFacePass(RedrawParts& parts, View view, bool bake, const std::vector<in
   PixelRectangle upper = area, lower = area;
   upper.last_row = middle;
   lower.first_row = middle + 1;
-  std::thread merge_lower([&] { mergeNearer(frame, later, lower); });
-  mergeNearer(frame, later, upper);
-  merge_lower.join();
+  runSideBySide([&] { mergeNearer(frame, later, upper); },
+                [&] { mergeNearer(frame, later, lower); });
 }
 
 }  // namespace facetry
