@@ -2,7 +2,6 @@
 // pattern pictures draw the same pieces the commands make, from extendPieces.
 #include "ops/operation_pictures.h"
 
-
 #include "edit/sketch.h"
 #include "ops/extend_faces.h"
 

@@ -14,7 +14,6 @@
 namespace facetry {
 namespace {
 
-
 struct Session : testing::ToolSession {
   explicit Session(std::uint32_t seed = 11) {
     ws.scene.CurrentColour = {200, 10, 20};

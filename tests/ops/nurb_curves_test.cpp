@@ -15,7 +15,6 @@
 namespace facetry {
 namespace {
 
-
 NurbSurface curveOf(std::initializer_list<Point3> points) {
   NurbSurface s;
   for (const Point3& p : points) {
