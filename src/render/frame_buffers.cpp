@@ -30,6 +30,11 @@ FrameBuffers& FrameBuffers::second() {
   return *second_;
 }
 
+SideWorker& FrameBuffers::worker() {
+  if (!worker_) worker_ = std::make_unique<SideWorker>();
+  return *worker_;
+}
+
 void FrameBuffers::setBackground(Rgb colour) {
   for (int x = 0; x < kBitmapSize; ++x) {
     BackgroundRow[static_cast<std::size_t>(3 * x)] = colour.blue;
@@ -43,6 +48,22 @@ void FrameBuffers::clearRows(int first_row, bool depth_too) {
   for (int y = first_row; y <= kImageSize - 1; ++y) {
     std::copy(BackgroundRow.begin(), BackgroundRow.end(), ViewBitmap.row(y));
     if (depth_too) std::copy(DepthClearRow.begin(), DepthClearRow.end(), depthRow(y) + kDepthLow);
+  }
+}
+
+void FrameBuffers::copyAndClearRows(Canvas* image, int first, int last, const RowClear& next) {
+  first = std::max(first, 0);
+  last = std::min(last, kImageSize - 1);
+  const int clear_from = next.wanted ? std::max(next.first_row, 0) : kImageSize;
+  for (int y = first; y <= last; ++y) {
+    if (image != nullptr && y < image->height()) {
+      std::copy_n(ViewBitmap.row(y), 3 * std::min(image->width(), kBitmapSize), image->row(y));
+    }
+    if (y < clear_from) continue;
+    std::copy(BackgroundRow.begin(), BackgroundRow.end(), ViewBitmap.row(y));
+    if (next.depth_too) {
+      std::copy(DepthClearRow.begin(), DepthClearRow.end(), depthRow(y) + kDepthLow);
+    }
   }
 }
 

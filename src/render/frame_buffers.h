@@ -8,6 +8,7 @@
 
 #include "render/canvas.h"
 #include "render/normals_cache.h"
+#include "render/side_by_side.h"
 #include "scene/view_axes.h"
 
 namespace facetry {
@@ -42,6 +43,14 @@ struct FrameBuffers {
   // Clears depth rows (to DepthClearRow) and bitmap rows (to BackgroundRow) from `first_row`
   // through 814.
   void clearRows(int first_row, bool depth_too);
+  // Copies bitmap rows first..last (within 0..814) onto `image` (when given), each row then
+  // cleared as clearRows(next.first_row, next.depth_too) would clear it, when `next.wanted`.
+  struct RowClear {
+    bool wanted = false;
+    int first_row = 0;
+    bool depth_too = false;
+  };
+  void copyAndClearRows(Canvas* image, int first, int last, const RowClear& next);
 
   // Each face's flat light angle, worked out once per redraw for all its views; current
   // only while that redraw runs.
@@ -61,9 +70,12 @@ struct FrameBuffers {
   // A second bitmap and depth buffer of the same size, made on first use, that a redraw
   // draws half of the faces into on a second thread.
   FrameBuffers& second();
+  // The thread that draws that half, kept between redraws.
+  SideWorker& worker();
 
  private:
   std::unique_ptr<FrameBuffers> second_;
+  std::unique_ptr<SideWorker> worker_;
 };
 
 // Some rows of a frame's bitmap and depth buffer as they were, to be put back later (into

@@ -164,7 +164,8 @@ SurveyExtent projectRange(const Scene& scene, const SurveyProjection& survey, in
 }  // namespace
 
 SurveyExtent projectSurveyCorners(const Scene& scene, const SurveyProjection& survey, int first,
-                                  int last, std::vector<ViewPosition>& corners) {
+                                  int last, std::vector<ViewPosition>& corners,
+                                  SideWorker* worker) {
   const std::size_t needed = std::size_t{3} * static_cast<unsigned>(scene.FaceCount);
   if (corners.size() < needed) corners.resize(needed);
   if (!worthSplitting(last - first + 1)) {
@@ -173,9 +174,9 @@ SurveyExtent projectSurveyCorners(const Scene& scene, const SurveyProjection& su
   const int half = first + (last - first + 1) / 2;
   SurveyExtent later;
   SurveyExtent extent;
-  const SideFailures failures =
-      runSideBySide([&] { extent = projectRange(scene, survey, first, half - 1, corners.data()); },
-                    [&] { later = projectRange(scene, survey, half, last, corners.data()); });
+  const SideFailures failures = runSideBySide(
+      worker, [&] { extent = projectRange(scene, survey, first, half - 1, corners.data()); },
+      [&] { later = projectRange(scene, survey, half, last, corners.data()); });
   if (failures.any()) std::rethrow_exception(failures.here ? failures.here : failures.there);
   extent.finite = extent.finite && later.finite;
   extent.min_column = std::min(extent.min_column, later.min_column);

@@ -33,9 +33,12 @@ struct SurveyExtent {
 };
 
 // The mapping of the corners of faces first..last (0 <= first <= last < FaceCount) into
-// `corners` at [3 i, 3 i + 2], on two threads for many faces; `corners` grows to
-// 3 FaceCount when smaller (and is kept by the caller between redraws).
+// `corners` at [3 i, 3 i + 2], on two threads for many faces (the second the worker's, when
+// given); `corners` grows to 3 FaceCount when smaller (and is kept by the caller between
+// redraws).
+class SideWorker;
 SurveyExtent projectSurveyCorners(const Scene& scene, const SurveyProjection& survey, int first,
-                                  int last, std::vector<ViewPosition>& corners);
+                                  int last, std::vector<ViewPosition>& corners,
+                                  SideWorker* worker = nullptr);
 
 }  // namespace facetry

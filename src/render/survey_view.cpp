@@ -61,8 +61,8 @@ void surveyTeken(SurveyParts& parts, bool suppress, int first, int last) {
                    angles_known ? frame.flat_angles.data() : nullptr);
   };
   if (from <= end) {
-    const SurveyExtent extent =
-        projectSurveyCorners(parts.scene, projection, from, end, frame.survey_corners);
+    const SurveyExtent extent = projectSurveyCorners(parts.scene, projection, from, end,
+                                                     frame.survey_corners, &frame.worker());
     context.survey_corners = frame.survey_corners.data();
     // The corners, mapped once, tell which rows the faces can draw in: the picture's, which
     // were cleared above, and the rows below it down to the lowest corner, which keep what
@@ -91,8 +91,8 @@ void surveyTeken(SurveyParts& parts, bool suppress, int first, int last) {
       below.take(frame, std::move(rows_below));
       below.put(later);
       const int half = from + (end - from + 1) / 2;
-      const SideFailures failures =
-          runSideBySide([&] { draw(frame, from, half - 1); }, [&] { draw(later, half, end); });
+      const SideFailures failures = runSideBySide(
+          &frame.worker(), [&] { draw(frame, from, half - 1); }, [&] { draw(later, half, end); });
       if (failures.any()) {
         clearSurveyRows(frame);
         below.put(frame);

@@ -109,7 +109,7 @@ PixelRectangle facesRectangle(const FrameBuffers& frame, View view) {
 }
 
 void computeFlatAngles(const Scene& scene, const Point3& light, std::vector<int>& angles,
-                       const std::function<void()>& alongside) {
+                       SideWorker* worker, const std::function<void()>& alongside) {
   const int faces = scene.FaceCount;
   angles.resize(static_cast<std::size_t>(faces));
   auto work = [&](int first, int last) {
@@ -128,6 +128,7 @@ void computeFlatAngles(const Scene& scene, const Point3& light, std::vector<int>
   const int split = alongside ? faces * 3 / 10 : faces / 2;
   std::exception_ptr alongside_failure;
   const SideFailures failures = runSideBySide(
+      worker,
       [&] {
         try {
           if (alongside) alongside();
@@ -149,7 +150,8 @@ ShadingMode modeOf(const ViewShadingEntry& entry) {
   return ShadingMode::Flat;
 }
 
-void drawFacePass(RedrawParts& parts, View view, bool bake, const std::vector<int>& flat_angles) {
+std::optional<PixelRectangle> drawFacePass(RedrawParts& parts, View view, bool bake,
+                                           const std::vector<int>& flat_angles) {
   const auto index = static_cast<std::size_t>(viewIndex(view));
   FrameBuffers& frame = parts.frame;
   const int faces = parts.scene.FaceCount;
@@ -157,7 +159,7 @@ void drawFacePass(RedrawParts& parts, View view, bool bake, const std::vector<in
   // Marks are not depth tested, so they only come out right drawn in face order.
   if (bake || marks || !worthSplitting(faces)) {
     drawFaces(parts, view, bake, flat_angles, frame, 0, faces);
-    return;
+    return std::nullopt;
   }
   // The second half of the faces goes into a second buffer on another thread, and is then
   // merged in by depth. Faces draw only inside the rectangle of their corners, so only that
@@ -169,27 +171,54 @@ void drawFacePass(RedrawParts& parts, View view, bool bake, const std::vector<in
   FrameBuffers& later = frame.second();
   const PixelRectangle area = facesRectangle(frame, view);
   const int half = faces / 2;
-  const SideFailures failures =
-      runSideBySide([&] { drawFaces(parts, view, false, flat_angles, frame, 0, half); },
-                    [&] {
-                      for (int y = area.first_row; y <= area.last_row; ++y) {
-                        std::fill(later.depthRow(y) + area.first_column,
-                                  later.depthRow(y) + area.last_column + 1, kDepthClear);
-                      }
-                      drawFaces(parts, view, false, flat_angles, later, half, faces);
-                    });
+  const SideFailures failures = runSideBySide(
+      &frame.worker(), [&] { drawFaces(parts, view, false, flat_angles, frame, 0, half); },
+      [&] {
+        for (int y = area.first_row; y <= area.last_row; ++y) {
+          std::fill(later.depthRow(y) + area.first_column, later.depthRow(y) + area.last_column + 1,
+                    kDepthClear);
+        }
+        drawFaces(parts, view, false, flat_angles, later, half, faces);
+      });
   if (failures.any()) {
     kept.put(frame);
     frame.clearRows(cleared_from, true);
     drawFaces(parts, view, false, flat_angles, frame, 0, faces);  // throws where face by face does
+    return std::nullopt;
+  }
+  return area;
+}
+
+void finishView(FrameBuffers& frame, Canvas* image, const std::optional<PixelRectangle>& merge,
+                const FrameBuffers::RowClear& next) {
+  const auto finish = [&](int first_row, int last_row) {
+    if (merge) {
+      PixelRectangle part = *merge;
+      part.first_row = std::max(part.first_row, first_row);
+      part.last_row = std::min(part.last_row, last_row);
+      mergeNearer(frame, frame.second(), part);
+    }
+    frame.copyAndClearRows(image, first_row, last_row, next);
+  };
+  if (!worthSplittingRows()) {
+    finish(0, kBitmapSize - 1);
     return;
   }
-  const int middle = (area.first_row + area.last_row) / 2;
-  PixelRectangle upper = area, lower = area;
-  upper.last_row = middle;
-  lower.first_row = middle + 1;
-  runSideBySide([&] { mergeNearer(frame, later, upper); },
-                [&] { mergeNearer(frame, later, lower); });
+  // Rows split where the work halves: a whole row to copy (and clear) for each, and the
+  // merge, which reads and compares two buffers, about twice that per pixel it covers.
+  double work[kBitmapSize];
+  double total = 0;
+  for (int y = 0; y < kBitmapSize; ++y) {
+    work[y] = y < kImageSize ? 1.0 : 0.0;
+    if (merge && y >= merge->first_row && y <= merge->last_row) {
+      work[y] += 2.0 * (merge->last_column - merge->first_column + 1) / kBitmapSize;
+    }
+    total += work[y];
+  }
+  int split = 0;
+  for (double done = work[0]; split < kBitmapSize - 2 && done < total / 2;) done += work[++split];
+  runSideBySide(
+      &frame.worker(), [&] { finish(0, split); }, [&] { finish(split + 1, kBitmapSize - 1); });
 }
 
 }  // namespace facetry

@@ -2,6 +2,7 @@
 // flat light angles it shares between views.
 #pragma once
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "render/rasteriser.h"
@@ -10,11 +11,12 @@
 
 namespace facetry {
 
-// Every face's flat light angle into `angles`, on two threads for a large scene, and
-// `alongside` (when given) on the calling thread meanwhile. Throws what the first face that
-// fails throws, else what `alongside` throws; `alongside` may have run either way.
+// Every face's flat light angle into `angles`, on two threads for a large scene (the
+// second the worker's, when given), and `alongside` (when given) on the calling thread
+// meanwhile. Throws what the first face that fails throws, else what `alongside` throws;
+// `alongside` may have run either way.
 void computeFlatAngles(const Scene& scene, const Point3& light, std::vector<int>& angles,
-                       const std::function<void()>& alongside = {});
+                       SideWorker* worker = nullptr, const std::function<void()>& alongside = {});
 
 // Rows first_row..last_row and columns first_column..last_column of the bitmap (empty when
 // a last is below its first).
@@ -40,7 +42,15 @@ ShadingMode modeOf(const ViewShadingEntry& entry);
 // face's flat light angle when the view is shaded flat. A large pass that bakes nothing
 // and draws no marks is drawn as two halves of the faces at once, merged by depth; should
 // it fail, it is drawn again face by face, so that a failure leaves what drawing face by
-// face leaves.
-void drawFacePass(RedrawParts& parts, View view, bool bake, const std::vector<int>& flat_angles);
+// face leaves. Returns the rectangle of the second buffer that finishView must still merge
+// in, when the faces were split.
+std::optional<PixelRectangle> drawFacePass(RedrawParts& parts, View view, bool bake,
+                                           const std::vector<int>& flat_angles);
+
+// The end of a view's pass: the second buffer merged in inside `merge` (when given), the
+// bitmap copied onto `image` (when given), and its rows cleared for the next view as `next`
+// asks. With two cores each thread does all three for its own rows.
+void finishView(FrameBuffers& frame, Canvas* image, const std::optional<PixelRectangle>& merge,
+                const FrameBuffers::RowClear& next);
 
 }  // namespace facetry

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 #include "render/view_lines.h"
@@ -95,7 +96,8 @@ void prepareFlatAnglesAndBounds(RedrawParts& parts, bool bake, bool others) {
     return;
   }
   try {
-    computeFlatAngles(parts.scene, parts.light.LightPosition, frame.flat_angles, grow);
+    computeFlatAngles(parts.scene, parts.light.LightPosition, frame.flat_angles, &frame.worker(),
+                      grow);
   } catch (...) {
     // The angles are worked out before the bounds are grown: a face that fails leaves the
     // bounds and the centroid as they were reset.
@@ -107,19 +109,25 @@ void prepareFlatAnglesAndBounds(RedrawParts& parts, bool bake, bool others) {
   frame.flat_angles_current = true;
 }
 
-// One view into ViewBitmap (its rows cleared first, but the front view's, which the redraw
-// cleared), then copied onto its image.
-void drawView(RedrawParts& parts, View view, bool bake) {
+// How a view's rows are cleared before it is drawn: from its scroll row on, the depths too
+// when it is shaded.
+FrameBuffers::RowClear clearFor(const ViewState& views, View view) {
+  const auto index = static_cast<std::size_t>(viewIndex(view));
+  return {true, views.ScrollY[index], views.ViewShading[index].shaded};
+}
+
+// One view into ViewBitmap, whose rows the view before (or the redraw, for the front view)
+// cleared, then copied onto its image while its rows are cleared for `next`.
+void drawView(RedrawParts& parts, View view, bool bake, const FrameBuffers::RowClear& next) {
   const auto index = static_cast<std::size_t>(viewIndex(view));
   FrameBuffers& frame = parts.frame;
-  const ViewShadingEntry& entry = parts.views.ViewShading[index];
-  if (view != View::Front) frame.clearRows(parts.views.ScrollY[index], entry.shaded);
-  if (entry.shaded) {
-    drawFacePass(parts, view, bake, frame.flat_angles);
+  std::optional<PixelRectangle> merge;
+  if (parts.views.ViewShading[index].shaded) {
+    merge = drawFacePass(parts, view, bake, frame.flat_angles);
   } else {
     drawWirePass(parts, view);
   }
-  frame.images[index].copyFrom(frame.ViewBitmap);
+  finishView(frame, &frame.images[index], merge, next);
 }
 
 void drawCrosses(FrameBuffers& frame, const ViewState& views) {
@@ -154,16 +162,18 @@ void teken(RedrawParts& parts, bool bake) {
   views.SceneCentroid = {};
   frame.corners_bounded = false;
   if (anyShaded(views) && anySmooth(views)) updateVertexNormals(scene, parts.light, frame.normals);
-  frame.clearRows(views.ScrollY[0], true);
+  finishView(frame, nullptr, std::nullopt, {true, views.ScrollY[0], true});
   resetObjectBounds(scene);
   prepareFlatAnglesAndBounds(parts, bake, others);
 
   if (scene.FaceCount == 0) {
     for (Canvas& image : frame.images) image.copyFrom(frame.ViewBitmap);
   } else {
-    for (View view : kViews) {
-      if (view != View::Front && !others) break;
-      drawView(parts, view, bake);
+    drawView(parts, View::Front, bake,
+             others ? clearFor(views, View::Top) : FrameBuffers::RowClear{});
+    if (others) {
+      drawView(parts, View::Top, bake, clearFor(views, View::Side));
+      drawView(parts, View::Side, bake, {});
     }
   }
 
