@@ -130,7 +130,6 @@ inline constexpr std::array<std::array<std::uint8_t, 16>, 16> kPixelSelect = [] 
 // are read and written as 8 + 4, so that no access overlaps the next group's (a load that
 // overlaps an earlier store waits for it). Returns the first column left undrawn; `pixel`
 // and `value` are moved on to it.
-template <bool Descending>
 inline int drawFourAtATime(std::int32_t* depth, std::uint8_t*& pixel, int x, int last,
                            std::uint32_t& value, std::uint32_t step,
                            const std::uint8_t* four_colours) {
@@ -152,9 +151,7 @@ inline int drawFourAtATime(std::int32_t* depth, std::uint8_t*& pixel, int x, int
     }
     auto* depths = reinterpret_cast<__m128i*>(depth + x);
     const __m128i old_depth = _mm_loadu_si128(depths);
-    // Descending: nearer or as near, that is, not farther.
-    const __m128i nearer = Descending ? _mm_andnot_si128(_mm_cmpgt_epi32(old_depth, z), wanted)
-                                      : _mm_and_si128(_mm_cmpgt_epi32(z, old_depth), wanted);
+    const __m128i nearer = _mm_and_si128(_mm_cmpgt_epi32(z, old_depth), wanted);
     _mm_storeu_si128(depths,
                      _mm_or_si128(_mm_and_si128(nearer, z), _mm_andnot_si128(nearer, old_depth)));
     const auto pattern = static_cast<std::size_t>(_mm_movemask_ps(_mm_castsi128_ps(nearer)));

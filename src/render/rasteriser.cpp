@@ -127,9 +127,7 @@ struct FaceInk {
   throw RangeError("light angle " + std::to_string(t) + " is outside 0..180");
 }
 
-// Faces drawn in descending order (Descending) replace equal depths too, so that the
-// earliest of several equally near faces stays, as in ascending order with a strict test.
-template <ShadingMode Mode, bool Textured, bool Outline, bool Descending>
+template <ShadingMode Mode, bool Textured, bool Outline>
 [[gnu::always_inline]] inline void drawSpan(const FaceInk& ink, int y,
                                             const std::int32_t* short_end,
                                             const std::int32_t* long_end) {
@@ -191,12 +189,11 @@ template <ShadingMode Mode, bool Textured, bool Outline, bool Descending>
     const std::uint8_t blue = ink.colour.blue, green = ink.colour.green, red = ink.colour.red;
     int x = first;
 #if defined(__SSE2__)
-    x = drawFourAtATime<Descending>(depth, pixel, x, last, value[L::kDepth], step[L::kDepth],
-                                    ink.four_colours);
+    x = drawFourAtATime(depth, pixel, x, last, value[L::kDepth], step[L::kDepth], ink.four_colours);
 #endif
     for (; x <= last; ++x, pixel += 3) {
       const auto z = static_cast<std::int32_t>(value[L::kDepth]);
-      const bool nearer = Descending ? depth[x] <= z : depth[x] < z;
+      const bool nearer = depth[x] < z;
       depth[x] = nearer ? z : depth[x];
       pixel[0] = nearer ? blue : pixel[0];
       pixel[1] = nearer ? green : pixel[1];
@@ -213,7 +210,7 @@ template <ShadingMode Mode, bool Textured, bool Outline, bool Descending>
       }
     }
     const auto z = static_cast<std::int32_t>(value[L::kDepth]);
-    if (Descending ? depth[x] <= z : depth[x] < z) {
+    if (depth[x] < z) {
       depth[x] = z;
       if constexpr (Mode == ShadingMode::Gouraud) {
         const std::uint32_t g = value[L::kLight] >> 7;
@@ -275,7 +272,7 @@ template <ShadingMode Mode, bool Textured, bool Outline, bool Descending>
 // Rows top.row..bottom.row clamped to the bitmap: above the middle corner's row the short
 // edge is top-middle, below it middle-bottom, on it the middle corner itself (which is where
 // the middle-bottom edge starts); the long edge is top-bottom throughout.
-template <ShadingMode Mode, bool Textured, bool Outline, bool Descending>
+template <ShadingMode Mode, bool Textured, bool Outline>
 void drawRows(const FaceInk& face_ink, const Corner<Layout<Mode, Textured>::kCount>& top,
               const Corner<Layout<Mode, Textured>::kCount>& middle,
               const Corner<Layout<Mode, Textured>::kCount>& bottom) {
@@ -288,13 +285,13 @@ void drawRows(const FaceInk& face_ink, const Corner<Layout<Mode, Textured>::kCou
     ink.first_row = top.row;
     ink.last_row = bottom.row;
     if (top.row == bottom.row) {
-      drawSpan<Mode, Textured, Outline, Descending>(ink, top.row, middle.q, top.q);
+      drawSpan<Mode, Textured, Outline>(ink, top.row, middle.q, top.q);
     } else if (middle.row == top.row) {
-      drawSpan<Mode, Textured, Outline, Descending>(ink, top.row, middle.q, top.q);
-      drawSpan<Mode, Textured, Outline, Descending>(ink, bottom.row, bottom.q, bottom.q);
+      drawSpan<Mode, Textured, Outline>(ink, top.row, middle.q, top.q);
+      drawSpan<Mode, Textured, Outline>(ink, bottom.row, bottom.q, bottom.q);
     } else {
-      drawSpan<Mode, Textured, Outline, Descending>(ink, top.row, top.q, top.q);
-      drawSpan<Mode, Textured, Outline, Descending>(ink, bottom.row, middle.q, bottom.q);
+      drawSpan<Mode, Textured, Outline>(ink, top.row, top.q, top.q);
+      drawSpan<Mode, Textured, Outline>(ink, bottom.row, middle.q, bottom.q);
     }
     return;
   }
@@ -318,7 +315,7 @@ void drawRows(const FaceInk& face_ink, const Corner<Layout<Mode, Textured>::kCou
     for (; y <= above_middle_end; ++y) {
       upper.read(short_values);
       long_edge.read(long_values);
-      drawSpan<Mode, Textured, Outline, Descending>(ink, y, short_values, long_values);
+      drawSpan<Mode, Textured, Outline>(ink, y, short_values, long_values);
       upper.advance();
       long_edge.advance();
     }
@@ -330,14 +327,14 @@ void drawRows(const FaceInk& face_ink, const Corner<Layout<Mode, Textured>::kCou
     for (; y <= to; ++y) {
       lower.read(short_values);
       long_edge.read(long_values);
-      drawSpan<Mode, Textured, Outline, Descending>(ink, y, short_values, long_values);
+      drawSpan<Mode, Textured, Outline>(ink, y, short_values, long_values);
       lower.advance();
       long_edge.advance();
     }
   }
 }
 
-template <ShadingMode Mode, bool Textured, bool Outline, bool Descending>
+template <ShadingMode Mode, bool Textured, bool Outline>
 void drawFace(const FaceInk& ink, const Scene& scene, int face, int view) {
   using L = Layout<Mode, Textured>;
   const Face& f = scene.FaceTable[static_cast<std::size_t>(face)];
@@ -386,17 +383,17 @@ void drawFace(const FaceInk& ink, const Scene& scene, int face, int view) {
       c.q[L::kV] = toFixed(static_cast<std::uint32_t>(truncCoordinate(f.corners[k].v)));
     }
   }
-  drawRows<Mode, Textured, Outline, Descending>(ink, corners[0], corners[1], corners[2]);
+  drawRows<Mode, Textured, Outline>(ink, corners[0], corners[1], corners[2]);
 }
 
-template <ShadingMode Mode, bool Descending = false>
+template <ShadingMode Mode>
 void drawFaceIn(const FaceInk& ink, const Scene& scene, int face, int view, bool outline) {
   if (ink.texture != nullptr) {
-    drawFace<Mode, true, false, Descending>(ink, scene, face, view);
+    drawFace<Mode, true, false>(ink, scene, face, view);
   } else if (outline) {
-    drawFace<Mode, false, true, Descending>(ink, scene, face, view);
+    drawFace<Mode, false, true>(ink, scene, face, view);
   } else {
-    drawFace<Mode, false, false, Descending>(ink, scene, face, view);
+    drawFace<Mode, false, false>(ink, scene, face, view);
   }
 }
 
@@ -472,13 +469,11 @@ void faceInk(FaceInk& ink, const Face& f, int flat_angle, const RasterContext& c
   }
 }
 
-// Faces first..last - 1, in descending order when Descending.
-template <ShadingMode Mode, bool Descending = false>
+template <ShadingMode Mode>
 void drawFaces(Scene& scene, int first, int last, int view, const RasterContext& context,
                FrameBuffers& frame, const int* flat_angles) {
   FaceInk ink = passInk(Mode, context, frame);
-  for (int k = first; k < last; ++k) {
-    const int face = Descending ? last - 1 - (k - first) : k;
+  for (int face = first; face < last; ++face) {
     const Face& f = scene.FaceTable[static_cast<std::size_t>(face)];
     int angle = 90;
     if constexpr (Mode == ShadingMode::Flat) {
@@ -486,20 +481,7 @@ void drawFaces(Scene& scene, int first, int last, int view, const RasterContext&
                                      : flatLightAngle(f, context.light.LightPosition);
     }
     faceInk<Mode>(ink, f, angle, context);
-    drawFaceIn<Mode, Descending>(ink, scene, face, view, context.poly_lines);
-  }
-}
-
-template <ShadingMode Mode>
-void drawClaimedFaces(Scene& scene, FaceClaims& claims, bool high_side, int view,
-                      const RasterContext& context, FrameBuffers& frame, const int* flat_angles) {
-  for (FaceClaims::Run run = claims.claim(high_side); run.first < run.last;
-       run = claims.claim(high_side)) {
-    if (high_side) {
-      drawFaces<Mode, true>(scene, run.first, run.last, view, context, frame, flat_angles);
-    } else {
-      drawFaces<Mode, false>(scene, run.first, run.last, view, context, frame, flat_angles);
-    }
+    drawFaceIn<Mode>(ink, scene, face, view, context.poly_lines);
   }
 }
 
@@ -566,47 +548,6 @@ void rasteriseFaces(Scene& scene, int first, int last, int view, ShadingMode mod
       drawFaces<ShadingMode::Phong>(scene, first, last, view, context, frame, flat_angles);
       break;
   }
-}
-
-void rasteriseClaimedFaces(Scene& scene, FaceClaims& claims, bool high_side, int view,
-                           ShadingMode mode, const RasterContext& context, FrameBuffers& frame,
-                           const int* flat_angles) {
-  assert(view >= 1 && view <= 4);
-  if (view == 4 && context.survey == nullptr) throw RangeError("the survey view has no mapping");
-  assert(scene.FaceShadingTable.size() == scene.FaceTable.size());
-  switch (mode) {
-    case ShadingMode::Flat:
-      drawClaimedFaces<ShadingMode::Flat>(scene, claims, high_side, view, context, frame,
-                                          flat_angles);
-      break;
-    case ShadingMode::Gouraud:
-      drawClaimedFaces<ShadingMode::Gouraud>(scene, claims, high_side, view, context, frame,
-                                             flat_angles);
-      break;
-    case ShadingMode::Phong:
-      drawClaimedFaces<ShadingMode::Phong>(scene, claims, high_side, view, context, frame,
-                                           flat_angles);
-      break;
-  }
-}
-
-FaceClaims::FaceClaims(int first, int last) : bounds_(pack(first, std::max(first, last))) {}
-
-FaceClaims::Run FaceClaims::claim(bool high_side) {
-  std::uint64_t bounds = bounds_.load(std::memory_order_relaxed);
-  for (;;) {
-    const int low = static_cast<int>(static_cast<std::uint32_t>(bounds));
-    const int high = static_cast<int>(static_cast<std::uint32_t>(bounds >> 32));
-    const int count = std::min(kRun, high - low);
-    if (count <= 0) return {high, high};
-    const Run run = high_side ? Run{high - count, high} : Run{low, low + count};
-    const std::uint64_t claimed = high_side ? pack(low, high - count) : pack(low + count, high);
-    if (bounds_.compare_exchange_weak(bounds, claimed, std::memory_order_relaxed)) return run;
-  }
-}
-
-std::uint64_t FaceClaims::pack(int low, int high) {
-  return static_cast<std::uint32_t>(low) | std::uint64_t{static_cast<std::uint32_t>(high)} << 32;
 }
 
 }  // namespace facetry

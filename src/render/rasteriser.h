@@ -2,9 +2,6 @@
 // view, with the depth test, flat / Gouraud / Phong lighting, textures and outlines, and
 // the corner-normal pass that Gouraud and Phong need.
 #pragma once
-#include <atomic>
-#include <cstdint>
-
 #include "materials/texture_store.h"
 #include "render/frame_buffers.h"
 #include "render/lighting.h"
@@ -56,31 +53,6 @@ void rasteriseFace(Scene& scene, int face, int view, ShadingMode mode, bool bake
 // drawing what they draw before it.
 void rasteriseFaces(Scene& scene, int first, int last, int view, ShadingMode mode,
                     const RasterContext& context, FrameBuffers& frame, const int* flat_angles);
-
-// Faces first..last - 1 shared by two threads as they go: the low side claims runs of
-// faces from the start upwards, the high side from the end downwards, until they meet.
-class FaceClaims {
- public:
-  struct Run {
-    int first, last;  // faces first..last - 1; empty when none are left
-  };
-  FaceClaims(int first, int last);
-  Run claim(bool high_side);
-
- private:
-  static constexpr int kRun = 32;
-  static std::uint64_t pack(int low, int high);
-  std::atomic<std::uint64_t> bounds_;  // the unclaimed faces: low in the low word, high above
-};
-
-// Draws the runs of faces one side claims into its own `frame`, as rasteriseFaces draws
-// them, the low side's in ascending order and the high side's in descending order with an
-// equal depth replaced: merging the high side's frame into the low side's where it is
-// strictly nearer (mergeNearer) then leaves what drawing all the faces in order leaves.
-// Throws as rasteriseFaces does (which face fails first then depends on the claims).
-void rasteriseClaimedFaces(Scene& scene, FaceClaims& claims, bool high_side, int view,
-                           ShadingMode mode, const RasterContext& context, FrameBuffers& frame,
-                           const int* flat_angles);
 
 // The flat light angle of a face: the mean of the three corner angles, truncated.
 int flatLightAngle(const Face& face, const Point3& light);

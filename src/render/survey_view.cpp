@@ -66,9 +66,9 @@ void surveyTeken(SurveyParts& parts, bool suppress, int first, int last) {
     context.survey_corners = frame.survey_corners.data();
     // The corners, mapped once, tell which rows the faces can draw in: the picture's, which
     // were cleared above, and the rows below it down to the lowest corner, which keep what
-    // the views left there. The faces are shared with another thread as they go (see
-    // rasteriseClaimedFaces), whose second buffer starts from the same rows and is merged in
-    // by depth; that leaves what drawing them in order leaves.
+    // the views left there. Half of the faces go into the second buffer on another thread,
+    // starting from the same rows, and are merged in by depth; that leaves what drawing them
+    // in order leaves.
     const int lowest =
         extent.finite ? static_cast<int>(std::clamp(extent.max_row, -1.0f, 1e6f)) : 0;
     const int last_row = std::min(lowest, kBitmapSize - 1);
@@ -90,13 +90,9 @@ void surveyTeken(SurveyParts& parts, bool suppress, int first, int last) {
       SavedRows below;  // the rows below the picture as they were, for a failure
       below.take(frame, std::move(rows_below));
       below.put(later);
-      FaceClaims claims(from, end + 1);
-      const auto draw_claimed = [&](bool high_side, FrameBuffers& target) {
-        rasteriseClaimedFaces(parts.scene, claims, high_side, kSurveyRaster, mode, context, target,
-                              angles_known ? frame.flat_angles.data() : nullptr);
-      };
+      const int half = from + (end - from + 1) / 2;
       const SideFailures failures = runSideBySide(
-          &frame.worker(), [&] { draw_claimed(false, frame); }, [&] { draw_claimed(true, later); });
+          &frame.worker(), [&] { draw(frame, from, half - 1); }, [&] { draw(later, half, end); });
       if (failures.any()) {
         clearSurveyRows(frame);
         below.put(frame);

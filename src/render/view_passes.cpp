@@ -161,33 +161,24 @@ std::optional<PixelRectangle> drawFacePass(RedrawParts& parts, View view, bool b
     drawFaces(parts, view, bake, flat_angles, frame, 0, faces);
     return std::nullopt;
   }
-  // The two threads share the faces as they go: this one draws from the first face up, the
-  // other from the last face down into a second buffer, which is then merged in by depth.
-  // Faces draw only inside the rectangle of their corners, so only that part of the second
-  // buffer is cleared and merged. Should either side fail, the rows the pass may change are
-  // put back as they were and the faces drawn again one by one.
+  // The second half of the faces goes into a second buffer on another thread, and is then
+  // merged in by depth. Faces draw only inside the rectangle of their corners, so only that
+  // part of the second buffer is cleared and merged. Should either half fail, the rows the
+  // pass may change are put back as they were and the faces drawn again one by one.
   const int cleared_from = std::max(parts.views.ScrollY[index], 0);
   SavedRows kept;
   kept.take(frame, rowsNotCleared(cleared_from));
   FrameBuffers& later = frame.second();
   const PixelRectangle area = facesRectangle(frame, view);
-  const ShadingMode mode = modeOf(parts.views.ViewShading[index]);
-  const RasterContext context{parts.light, parts.textures, parts.tools.polyl};
-  const int* angles =
-      flat_angles.size() >= static_cast<std::size_t>(faces) ? flat_angles.data() : nullptr;
-  FaceClaims claims(0, faces);
-  const auto draw = [&](bool high_side, FrameBuffers& target) {
-    rasteriseClaimedFaces(parts.scene, claims, high_side, static_cast<int>(view), mode, context,
-                          target, angles);
-  };
+  const int half = faces / 2;
   const SideFailures failures = runSideBySide(
-      &frame.worker(), [&] { draw(false, frame); },
+      &frame.worker(), [&] { drawFaces(parts, view, false, flat_angles, frame, 0, half); },
       [&] {
         for (int y = area.first_row; y <= area.last_row; ++y) {
           std::fill(later.depthRow(y) + area.first_column, later.depthRow(y) + area.last_column + 1,
                     kDepthClear);
         }
-        draw(true, later);
+        drawFaces(parts, view, false, flat_angles, later, half, faces);
       });
   if (failures.any()) {
     kept.put(frame);
