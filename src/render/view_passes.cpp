@@ -2,6 +2,7 @@
 #include "render/view_passes.h"
 
 #include <algorithm>
+#include <atomic>
 #include <exception>
 #include <functional>
 
@@ -204,21 +205,17 @@ void finishView(FrameBuffers& frame, Canvas* image, const std::optional<PixelRec
     finish(0, kBitmapSize - 1);
     return;
   }
-  // Rows split where the work halves: a whole row to copy (and clear) for each, and the
-  // merge, which reads and compares two buffers, about twice that per pixel it covers.
-  double work[kBitmapSize];
-  double total = 0;
-  for (int y = 0; y < kBitmapSize; ++y) {
-    work[y] = y < kImageSize ? 1.0 : 0.0;
-    if (merge && y >= merge->first_row && y <= merge->last_row) {
-      work[y] += 2.0 * (merge->last_column - merge->first_column + 1) / kBitmapSize;
+  // Both threads take blocks of rows as they go, since the cost of a row depends on what the
+  // caches of each hold.
+  constexpr int kBlock = 16;
+  std::atomic<int> next_block{0};
+  const auto take = [&] {
+    for (int y = next_block.fetch_add(kBlock, std::memory_order_relaxed); y < kBitmapSize;
+         y = next_block.fetch_add(kBlock, std::memory_order_relaxed)) {
+      finish(y, std::min(y + kBlock, kBitmapSize) - 1);
     }
-    total += work[y];
-  }
-  int split = 0;
-  for (double done = work[0]; split < kBitmapSize - 2 && done < total / 2;) done += work[++split];
-  runSideBySide(
-      &frame.worker(), [&] { finish(0, split); }, [&] { finish(split + 1, kBitmapSize - 1); });
+  };
+  runSideBySide(&frame.worker(), take, take);
 }
 
 }  // namespace facetry
