@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "render/canvas.h"
+#include "render/flat_angles.h"
 #include "render/normals_cache.h"
 #include "render/side_by_side.h"
 #include "scene/view_axes.h"
@@ -52,10 +53,11 @@ struct FrameBuffers {
   };
   void copyAndClearRows(Canvas* image, int first, int last, const RowClear& next);
 
-  // Each face's flat light angle, worked out once per redraw for all its views; current
-  // only while that redraw runs.
+  // Each face's flat light angle, worked out once per redraw for all its views (and kept for
+  // the next redraw with what it was worked out from); current only while that redraw runs.
   std::vector<int> flat_angles;
   bool flat_angles_current = false;
+  FlatAngleSources flat_angle_sources;
   // The least and greatest x, y and z over every corner of the scene, gathered by a redraw
   // before its face passes (corners that are not numbers left out); valid while
   // `corners_bounded` is set, during that redraw.

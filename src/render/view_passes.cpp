@@ -109,42 +109,6 @@ PixelRectangle facesRectangle(const FrameBuffers& frame, View view) {
   return area;
 }
 
-void computeFlatAngles(const Scene& scene, const Point3& light, std::vector<int>& angles,
-                       SideWorker* worker, const std::function<void()>& alongside) {
-  const int faces = scene.FaceCount;
-  angles.resize(static_cast<std::size_t>(faces));
-  auto work = [&](int first, int last) {
-    for (int i = first; i < last; ++i) {
-      angles[static_cast<std::size_t>(i)] =
-          flatLightAngle(scene.FaceTable[static_cast<std::size_t>(i)], light);
-    }
-  };
-  if (!worthSplitting(faces)) {
-    work(0, faces);
-    if (alongside) alongside();
-    return;
-  }
-  // The calling thread also does `alongside`, which costs about as much as the angles of
-  // two faces in five, so it takes fewer of the faces.
-  const int split = alongside ? faces * 3 / 10 : faces / 2;
-  std::exception_ptr alongside_failure;
-  const SideFailures failures = runSideBySide(
-      worker,
-      [&] {
-        try {
-          if (alongside) alongside();
-        } catch (...) {
-          alongside_failure = std::current_exception();
-        }
-        work(0, split);
-      },
-      [&] { work(split, faces); });
-  // The angles come first, as one by one: the first face that fails is the one reported.
-  if (failures.here) std::rethrow_exception(failures.here);
-  if (failures.there) std::rethrow_exception(failures.there);
-  if (alongside_failure) std::rethrow_exception(alongside_failure);
-}
-
 ShadingMode modeOf(const ViewShadingEntry& entry) {
   if (entry.gouraud) return ShadingMode::Gouraud;
   if (entry.phong) return ShadingMode::Phong;

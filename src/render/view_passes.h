@@ -1,5 +1,4 @@
-// render/view_passes.h: the shaded pass of the redraw over every face in one view, and the
-// flat light angles it shares between views.
+// render/view_passes.h: the shaded pass of the redraw over every face in one view.
 #pragma once
 #include <functional>
 #include <optional>
@@ -10,13 +9,6 @@
 #include "render/view_render.h"
 
 namespace facetry {
-
-// Every face's flat light angle into `angles`, on two threads for a large scene (the
-// second the worker's, when given), and `alongside` (when given) on the calling thread
-// meanwhile. Throws what the first face that fails throws, else what `alongside` throws;
-// `alongside` may have run either way.
-void computeFlatAngles(const Scene& scene, const Point3& light, std::vector<int>& angles,
-                       SideWorker* worker = nullptr, const std::function<void()>& alongside = {});
 
 // Rows first_row..last_row and columns first_column..last_column of the bitmap (empty when
 // a last is below its first).

@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "render/flat_angles.h"
 #include "render/view_lines.h"
 #include "render/view_passes.h"
 
@@ -96,8 +97,8 @@ void prepareFlatAnglesAndBounds(RedrawParts& parts, bool bake, bool others) {
     return;
   }
   try {
-    computeFlatAngles(parts.scene, parts.light.LightPosition, frame.flat_angles, &frame.worker(),
-                      grow);
+    computeFlatAngles(parts.scene, parts.light.LightPosition, frame.flat_angles,
+                      frame.flat_angle_sources, &frame.worker(), grow);
   } catch (...) {
     // The angles are worked out before the bounds are grown: a face that fails leaves the
     // bounds and the centroid as they were reset.

@@ -8,6 +8,7 @@
 #include <random>
 #include <vector>
 
+#include "render/flat_angles.h"
 #include "render/light_angles.h"
 #include "render/rasteriser.h"
 #include "scene/errors.h"
@@ -126,6 +127,43 @@ TEST(LightAngles, FlatAngleEqualsTheKernelsMeanOfThreeCornerAngles) {
 
   const float nan = std::numeric_limits<float>::quiet_NaN();
   EXPECT_THROW(flatLightAngle(faceOf({nan, 0, 0}, {1, 0, 0}, {0, 1, 0}), {5, 5, 5}), RangeError);
+}
+
+// The angles a redraw keeps are those of the corners and light of the moment: after moving
+// one corner, after moving the light, and with a face added, on one thread and on two.
+TEST(LightAngles, KeptFlatAnglesFollowEveryChange) {
+  for (const int faces : {50, 5000}) {
+    Scene scene;
+    std::mt19937 rng(17);
+    std::uniform_real_distribution<float> place(0, 800);
+    scene.FaceTable.resize(static_cast<std::size_t>(faces) + 1);
+    scene.FaceShadingTable.resize(scene.FaceTable.size());
+    for (int i = 0; i < faces; ++i) {
+      scene.FaceTable[static_cast<std::size_t>(i)] =
+          faceOf({place(rng), place(rng), place(rng)}, {place(rng), place(rng), place(rng)},
+                 {place(rng), place(rng), place(rng)});
+    }
+    scene.FaceCount = faces - 1;
+    Point3 light{400, 400, -2000};
+    std::vector<int> angles;
+    FlatAngleSources sources;
+    SideWorker worker;
+    const auto check = [&](const char* after) {
+      computeFlatAngles(scene, light, angles, sources, &worker);
+      for (int i = 0; i < scene.FaceCount; ++i) {
+        ASSERT_EQ(angles[static_cast<std::size_t>(i)],
+                  flatLightAngle(scene.FaceTable[static_cast<std::size_t>(i)], light))
+            << after << ", face " << i << " of " << faces;
+      }
+    };
+    check("the first time");
+    scene.FaceTable[7].corners[1].y += 300;
+    check("a corner moved");
+    light = {-500, 100, 300};
+    check("the light moved");
+    scene.FaceCount = faces;
+    check("a face added");
+  }
 }
 
 }  // namespace

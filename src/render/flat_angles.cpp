@@ -1,0 +1,110 @@
+// render/flat_angles.cpp: the flat light angles of a redraw, kept where nothing changed.
+#include "render/flat_angles.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cstring>
+#include <exception>
+
+#include "render/rasteriser.h"
+
+namespace facetry {
+
+namespace {
+
+std::array<std::uint32_t, 3> bitsOf(const Point3& p) {
+  std::array<std::uint32_t, 3> bits{};
+  std::memcpy(&bits[0], &p.x, 4);
+  std::memcpy(&bits[1], &p.y, 4);
+  std::memcpy(&bits[2], &p.z, 4);
+  return bits;
+}
+
+// The angles of faces first..last - 1 that are not kept. A face that fails leaves its entry
+// unknown and the exception goes to the caller.
+void workOut(const Scene& scene, const Point3& light, std::vector<int>& angles,
+             FlatAngleSources& sources, int first, int last) {
+  for (int i = first; i < last; ++i) {
+    const auto k = static_cast<std::size_t>(i);
+    const Face& face = scene.FaceTable[k];
+    std::array<std::uint32_t, 9> bits;
+    for (int c = 0; c < 3; ++c)
+      std::memcpy(&bits[static_cast<std::size_t>(3 * c)], &face.corners[c].x, 12);
+    if (sources.known[k] != 0 && sources.corners[k] == bits) continue;
+    sources.known[k] = 0;
+    angles[k] = flatLightAngle(face, light);
+    sources.corners[k] = bits;
+    sources.known[k] = 1;
+  }
+}
+
+}  // namespace
+
+void computeFlatAngles(const Scene& scene, const Point3& light, std::vector<int>& angles,
+                       FlatAngleSources& sources, SideWorker* worker,
+                       const std::function<void()>& alongside) {
+  const int faces = scene.FaceCount;
+  const auto count = static_cast<std::size_t>(faces);
+  angles.resize(count);
+  sources.corners.resize(count);
+  sources.known.resize(count, 0);
+  if (bitsOf(light) != sources.light) {
+    std::fill(sources.known.begin(), sources.known.end(), std::uint8_t{0});
+    sources.light = bitsOf(light);
+  }
+  if (!worthSplitting(faces)) {
+    workOut(scene, light, angles, sources, 0, faces);
+    if (alongside) alongside();
+    return;
+  }
+  // Both threads take blocks of faces as they go, the calling one after `alongside`. Each
+  // side stops at its first failure; the side that owns the first face that fails reaches
+  // it (the blocks before it are done by one side or the other), so the lower of the two
+  // failures is the one face by face would report.
+  constexpr int kBlock = 256;
+  std::atomic<int> next_block{0};
+  struct Side {
+    int failed_at = -1;
+    std::exception_ptr failure;
+  };
+  const auto take = [&](Side& side) {
+    for (int first = next_block.fetch_add(kBlock, std::memory_order_relaxed); first < faces;
+         first = next_block.fetch_add(kBlock, std::memory_order_relaxed)) {
+      const int last = std::min(first + kBlock, faces);
+      try {
+        workOut(scene, light, angles, sources, first, last);
+      } catch (...) {
+        // The face that failed is the first of the block still unknown: those before it are
+        // known, kept or worked out.
+        int at = first;
+        while (at < last && sources.known[static_cast<std::size_t>(at)] != 0) ++at;
+        side.failed_at = at;
+        side.failure = std::current_exception();
+        return;
+      }
+    }
+  };
+  Side here, there;
+  std::exception_ptr alongside_failure;
+  runSideBySide(
+      worker,
+      [&] {
+        try {
+          if (alongside) alongside();
+        } catch (...) {
+          alongside_failure = std::current_exception();
+        }
+        take(here);
+      },
+      [&] { take(there); });
+  const Side* first_failure = nullptr;
+  for (const Side* side : {&here, &there}) {
+    if (side->failure && (first_failure == nullptr || side->failed_at < first_failure->failed_at)) {
+      first_failure = side;
+    }
+  }
+  if (first_failure != nullptr) std::rethrow_exception(first_failure->failure);
+  if (alongside_failure) std::rethrow_exception(alongside_failure);
+}
+
+}  // namespace facetry

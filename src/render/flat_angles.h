@@ -1,0 +1,30 @@
+// render/flat_angles.h: each face's flat light angle for a redraw, worked out on two threads
+// and kept between redraws for the faces whose corners and light have not changed.
+#pragma once
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "render/side_by_side.h"
+#include "scene/scene.h"
+
+namespace facetry {
+
+// What the kept angles were worked out from.
+struct FlatAngleSources {
+  std::vector<std::array<std::uint32_t, 9>> corners;  // face i's corners, bit for bit
+  std::vector<std::uint8_t> known;                    // 1 where angles[i] is for corners[i]
+  std::array<std::uint32_t, 3> light{};               // the light position, bit for bit
+};
+
+// Every face's flat light angle into `angles` (by face), on two threads for a large scene
+// (the second the worker's, when given), and `alongside` (when given) on the calling thread
+// meanwhile. A face whose corners and the light are bit for bit those `sources` holds for it
+// keeps its angle. Throws what the first face that fails throws (as working them out one by
+// one would), else what `alongside` throws; `alongside` may have run either way.
+void computeFlatAngles(const Scene& scene, const Point3& light, std::vector<int>& angles,
+                       FlatAngleSources& sources, SideWorker* worker = nullptr,
+                       const std::function<void()>& alongside = {});
+
+}  // namespace facetry
