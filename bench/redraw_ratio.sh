@@ -23,7 +23,7 @@ for threads in 1 2; do
   LIBGL_ALWAYS_SOFTWARE=1 GALLIUM_DRIVER=llvmpipe LP_NUM_THREADS=$threads \
     build-release/glbench/llvmpipe_redraw >"$out/llvmpipe_$threads.txt"
 done
-(cd "$out" && "$root/build-release/bench/bench_render" --benchmark_filter=BM_Teken \
+(cd "$out" && "$root/build-release/bench/bench_render" --benchmark_filter=^BM_Teken/ \
   --benchmark_repetitions=3 --benchmark_report_aggregates_only=true \
   --benchmark_min_time=2 --benchmark_format=json "$@" >"$out/facetry.json")
 load_after=$(cut -d' ' -f1-3 /proc/loadavg)
