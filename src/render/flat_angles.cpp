@@ -2,7 +2,6 @@
 #include "render/flat_angles.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cstring>
 #include <exception>
 
@@ -61,16 +60,13 @@ void computeFlatAngles(const Scene& scene, const Point3& light, std::vector<int>
   // side stops at its first failure; the side that owns the first face that fails reaches
   // it (the blocks before it are done by one side or the other), so the lower of the two
   // failures is the one face by face would report.
-  constexpr int kBlock = 256;
-  std::atomic<int> next_block{0};
+  BlockQueue blocks(faces, 256);
   struct Side {
     int failed_at = -1;
     std::exception_ptr failure;
   };
   const auto take = [&](Side& side) {
-    for (int first = next_block.fetch_add(kBlock, std::memory_order_relaxed); first < faces;
-         first = next_block.fetch_add(kBlock, std::memory_order_relaxed)) {
-      const int last = std::min(first + kBlock, faces);
+    for (int first, last; blocks.take(first, last);) {
       try {
         workOut(scene, light, angles, sources, first, last);
       } catch (...) {

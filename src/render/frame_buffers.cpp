@@ -45,10 +45,12 @@ void FrameBuffers::setBackground(Rgb colour) {
 
 void FrameBuffers::clearRows(int first_row, bool depth_too) {
   first_row = std::max(first_row, 0);
-  for (int y = first_row; y <= kImageSize - 1; ++y) {
-    std::copy(BackgroundRow.begin(), BackgroundRow.end(), ViewBitmap.row(y));
-    if (depth_too) std::copy(DepthClearRow.begin(), DepthClearRow.end(), depthRow(y) + kDepthLow);
-  }
+  for (int y = first_row; y <= kImageSize - 1; ++y) clearRow(y, depth_too);
+}
+
+void FrameBuffers::clearRow(int row, bool depth_too) {
+  std::copy(BackgroundRow.begin(), BackgroundRow.end(), ViewBitmap.row(row));
+  if (depth_too) std::copy(DepthClearRow.begin(), DepthClearRow.end(), depthRow(row) + kDepthLow);
 }
 
 void FrameBuffers::copyAndClearRows(Canvas* image, int first, int last, const RowClear& next) {
@@ -59,11 +61,7 @@ void FrameBuffers::copyAndClearRows(Canvas* image, int first, int last, const Ro
     if (image != nullptr && y < image->height()) {
       std::copy_n(ViewBitmap.row(y), 3 * std::min(image->width(), kBitmapSize), image->row(y));
     }
-    if (y < clear_from) continue;
-    std::copy(BackgroundRow.begin(), BackgroundRow.end(), ViewBitmap.row(y));
-    if (next.depth_too) {
-      std::copy(DepthClearRow.begin(), DepthClearRow.end(), depthRow(y) + kDepthLow);
-    }
+    if (y >= clear_from) clearRow(y, next.depth_too);
   }
 }
 

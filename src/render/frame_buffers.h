@@ -44,6 +44,8 @@ struct FrameBuffers {
   // Clears depth rows (to DepthClearRow) and bitmap rows (to BackgroundRow) from `first_row`
   // through 814.
   void clearRows(int first_row, bool depth_too);
+  // Clears one row so, of the bitmap and (when asked) of the depth buffer.
+  void clearRow(int row, bool depth_too);
   // Copies bitmap rows first..last (within 0..814) onto `image` (when given), each row then
   // cleared as clearRows(next.first_row, next.depth_too) would clear it, when `next.wanted`.
   struct RowClear {

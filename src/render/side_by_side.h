@@ -50,6 +50,24 @@ class SideWorker {
   std::exception_ptr failure_;
 };
 
+// Blocks of 0..count - 1, handed to whichever thread asks next: for work whose parts cost
+// what they cost, so that neither side waits for the other.
+class BlockQueue {
+ public:
+  BlockQueue(int count, int block) : count_(count), block_(block) {}
+  // The next block [first, last), or false when none is left.
+  bool take(int& first, int& last) {
+    first = next_.fetch_add(block_, std::memory_order_relaxed);
+    if (first >= count_) return false;
+    last = first + block_ < count_ ? first + block_ : count_;
+    return true;
+  }
+
+ private:
+  std::atomic<int> next_{0};
+  const int count_, block_;
+};
+
 // Runs `there` on a second thread (the worker's, when given) while `here` runs on this one,
 // and returns when both are done; neither's exception escapes, both are returned.
 SideFailures runSideBySide(const std::function<void()>& here, const std::function<void()>& there);

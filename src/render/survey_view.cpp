@@ -26,11 +26,7 @@ ShadingMode surveyMode(ViewShadingEntry& entry) {
 
 // The survey picture's rows, 0..148, to the background and the cleared depth.
 void clearSurveyRows(FrameBuffers& frame) {
-  for (int y = 0; y <= kSurveyHeight; ++y) {
-    std::copy(frame.BackgroundRow.begin(), frame.BackgroundRow.end(), frame.ViewBitmap.row(y));
-    std::copy(frame.DepthClearRow.begin(), frame.DepthClearRow.end(),
-              frame.depthRow(y) + kDepthLow);
-  }
+  for (int y = 0; y <= kSurveyHeight; ++y) frame.clearRow(y, true);
 }
 
 void drawCross(SurveyView& survey) {

@@ -2,7 +2,6 @@
 #include "render/view_passes.h"
 
 #include <algorithm>
-#include <atomic>
 #include <exception>
 #include <functional>
 
@@ -171,13 +170,9 @@ void finishView(FrameBuffers& frame, Canvas* image, const std::optional<PixelRec
   }
   // Both threads take blocks of rows as they go, since the cost of a row depends on what the
   // caches of each hold.
-  constexpr int kBlock = 16;
-  std::atomic<int> next_block{0};
+  BlockQueue rows(kBitmapSize, 16);
   const auto take = [&] {
-    for (int y = next_block.fetch_add(kBlock, std::memory_order_relaxed); y < kBitmapSize;
-         y = next_block.fetch_add(kBlock, std::memory_order_relaxed)) {
-      finish(y, std::min(y + kBlock, kBitmapSize) - 1);
-    }
+    for (int first, last; rows.take(first, last);) finish(first, last - 1);
   };
   runSideBySide(&frame.worker(), take, take);
 }

@@ -163,7 +163,7 @@ void teken(RedrawParts& parts, bool bake) {
   views.SceneCentroid = {};
   frame.corners_bounded = false;
   if (anyShaded(views) && anySmooth(views)) updateVertexNormals(scene, parts.light, frame.normals);
-  finishView(frame, nullptr, std::nullopt, {true, views.ScrollY[0], true});
+  finishView(frame, nullptr, std::nullopt, {true, views.ScrollY[0], true});  // depths always
   resetObjectBounds(scene);
   prepareFlatAnglesAndBounds(parts, bake, others);
 
