@@ -33,6 +33,18 @@ inline void addCrowd(Workspace& ws, int faces, unsigned seed) {
   closeObject(ws.scene, host, false, true);
 }
 
+// A workspace of `faces` crowd faces with every view, the survey's too, shaded in `mode`
+// and the cross off.
+inline void startCrowd(Workspace& ws, int faces, unsigned seed, ShadingMode mode) {
+  startWorkspace(ws, 2);
+  addCrowd(ws, faces, seed);
+  ws.views.CrossOn = false;
+  for (auto& entry : ws.views.ViewShading) {
+    entry = {true, mode == ShadingMode::Flat, mode == ShadingMode::Gouraud,
+             mode == ShadingMode::Phong};
+  }
+}
+
 // Every face of `ws` in order into `frame` in `view`, face by face, up to the first that fails.
 inline void drawEveryFace(Workspace& ws, int view, ShadingMode mode, const RasterContext& context,
                           FrameBuffers& frame) {

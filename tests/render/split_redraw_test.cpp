@@ -34,20 +34,14 @@ FrameBuffers drawInOrder(Workspace& ws, int view, ShadingMode mode) {
 
 TEST(SplitRedraw, EveryModeAndViewMatchesDrawingFaceByFace) {
   for (int variant = 0; variant < 4; ++variant) {
-    Workspace ws;
-    startWorkspace(ws, 2);
-    testing::addCrowd(ws, 6000, 11u + static_cast<unsigned>(variant));
-    ws.views.CrossOn = false;
-    ws.views.SurveyVisible = false;
-    ws.views.CentrePoint = {5000, 5000, 5000};  // the marker off every picture
-    ws.tools.polyl = variant == 3;
     const ShadingMode mode = variant == 1   ? ShadingMode::Gouraud
                              : variant == 2 ? ShadingMode::Phong
                                             : ShadingMode::Flat;
-    for (auto& entry : ws.views.ViewShading) {
-      entry = {true, mode == ShadingMode::Flat, mode == ShadingMode::Gouraud,
-               mode == ShadingMode::Phong};
-    }
+    Workspace ws;
+    testing::startCrowd(ws, 6000, 11u + static_cast<unsigned>(variant), mode);
+    ws.views.SurveyVisible = false;
+    ws.views.CentrePoint = {5000, 5000, 5000};  // the marker off every picture
+    ws.tools.polyl = variant == 3;
     redraw(ws);
     for (int view = 1; view <= 3; ++view) {
       const FrameBuffers expected = drawInOrder(ws, view, mode);

@@ -138,15 +138,10 @@ FrameBuffers surveyInOrder(Workspace& ws, FrameBuffers frame, ShadingMode mode) 
 
 TEST(SurveyView, TwoThreadsDrawWhatFaceByFaceDrawsAlsoBelowThePictureAndOnAFailure) {
   for (int variant = 0; variant < 3; ++variant) {
-    Workspace ws;
-    startWorkspace(ws, 2);
-    testing::addCrowd(ws, 5000, 21u + static_cast<unsigned>(variant));
-    ws.views.CrossOn = false;
-    ws.settings.SurveyScale = 0.4f;  // the crowd reaches below the 148 rows of the picture
     const ShadingMode mode = variant == 1 ? ShadingMode::Gouraud : ShadingMode::Flat;
-    for (auto& entry : ws.views.ViewShading) {
-      entry = {true, mode == ShadingMode::Flat, mode == ShadingMode::Gouraud, false};
-    }
+    Workspace ws;
+    testing::startCrowd(ws, 5000, 21u + static_cast<unsigned>(variant), mode);
+    ws.settings.SurveyScale = 0.4f;  // the crowd reaches below the 148 rows of the picture
     // The views' redraw without the survey, then the survey from the frame it left.
     ws.views.SurveyVisible = false;
     redraw(ws);
