@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "render/rasteriser.h"
+#include "render/side_by_side.h"
 
 namespace facetry {
 
@@ -27,17 +28,11 @@ bool sameBits(const void* a, const void* b, std::size_t bytes) {
   return bytes == 0 || std::memcmp(a, b, bytes) == 0;
 }
 
-bool unchanged(const Scene& scene, const Lighting& light, const VertexNormalsCache& cache,
-               std::size_t covered) {
-  if (!cache.valid || !sameBits(&light.LightPosition, &cache.light, sizeof(Point3))) return false;
-  const auto objects = static_cast<std::size_t>(std::max(scene.ObjectCount, 0));
-  if (cache.ranges.size() != 2 * objects || cache.smooth.size() != covered) return false;
-  for (std::size_t k = 0; k < objects; ++k) {
-    const ModelObject& object = scene.ObjectTable[k];
-    if (object.first != cache.ranges[2 * k] || object.last != cache.ranges[2 * k + 1]) return false;
-  }
-  const float* position = cache.positions.data();
-  for (std::size_t f = 0; f < covered; ++f, position += 9) {
+// Whether faces [first, last) have the corners, smooth flags and shading the cache holds.
+bool sameFaces(const Scene& scene, const VertexNormalsCache& cache, std::size_t first,
+               std::size_t last) {
+  const float* position = cache.positions.data() + 9 * first;
+  for (std::size_t f = first; f < last; ++f, position += 9) {
     const Face& face = scene.FaceTable[f];
     if (face.smooth != cache.smooth[f]) return false;
     const float corners[9] = {face.corners[0].x, face.corners[0].y, face.corners[0].z,
@@ -45,8 +40,28 @@ bool unchanged(const Scene& scene, const Lighting& light, const VertexNormalsCac
                               face.corners[2].x, face.corners[2].y, face.corners[2].z};
     if (!sameBits(corners, position, sizeof corners)) return false;
   }
-  return sameBits(scene.FaceShadingTable.data(), cache.shading.data(),
-                  covered * sizeof(FaceShading));
+  return sameBits(scene.FaceShadingTable.data() + first, cache.shading.data() + first,
+                  (last - first) * sizeof(FaceShading));
+}
+
+bool unchanged(const Scene& scene, const Lighting& light, const VertexNormalsCache& cache,
+               std::size_t covered, SideWorker* worker) {
+  if (!cache.valid || !sameBits(&light.LightPosition, &cache.light, sizeof(Point3))) return false;
+  const auto objects = static_cast<std::size_t>(std::max(scene.ObjectCount, 0));
+  if (cache.ranges.size() != 2 * objects || cache.smooth.size() != covered) return false;
+  for (std::size_t k = 0; k < objects; ++k) {
+    const ModelObject& object = scene.ObjectTable[k];
+    if (object.first != cache.ranges[2 * k] || object.last != cache.ranges[2 * k + 1]) return false;
+  }
+  if (worker == nullptr || !worthSplitting(static_cast<int>(covered))) {
+    return sameFaces(scene, cache, 0, covered);
+  }
+  const std::size_t half = covered / 2;
+  bool first_same = false, second_same = false;
+  const SideFailures failures = runSideBySide(
+      worker, [&] { first_same = sameFaces(scene, cache, 0, half); },
+      [&] { second_same = sameFaces(scene, cache, half, covered); });
+  return !failures.any() && first_same && second_same;
 }
 
 void remember(const Scene& scene, const Lighting& light, VertexNormalsCache& cache,
@@ -77,9 +92,10 @@ void remember(const Scene& scene, const Lighting& light, VertexNormalsCache& cac
 
 }  // namespace
 
-bool updateVertexNormals(Scene& scene, const Lighting& light, VertexNormalsCache& cache) {
+bool updateVertexNormals(Scene& scene, const Lighting& light, VertexNormalsCache& cache,
+                         SideWorker* worker) {
   const std::size_t covered = coveredFaces(scene);
-  if (unchanged(scene, light, cache, covered)) return false;
+  if (unchanged(scene, light, cache, covered, worker)) return false;
   cache.valid = false;
   computeVertexNormals(scene, light);  // throws, leaving the cache invalid
   remember(scene, light, cache, covered);

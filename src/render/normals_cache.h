@@ -24,7 +24,10 @@ struct VertexNormalsCache {
 // computeVertexNormals(scene, light), unless everything it reads is what the last call
 // with `cache` read and FaceShadingTable still holds what that call wrote (nothing else
 // has written it since). Returns true when it computed. The comparison is exact, bit for
-// bit, so the table ends up as computeVertexNormals would leave it.
-bool updateVertexNormals(Scene& scene, const Lighting& light, VertexNormalsCache& cache);
+// bit, so the table ends up as computeVertexNormals would leave it; `worker`, when given,
+// takes half of the comparison.
+class SideWorker;
+bool updateVertexNormals(Scene& scene, const Lighting& light, VertexNormalsCache& cache,
+                         SideWorker* worker = nullptr);
 
 }  // namespace facetry

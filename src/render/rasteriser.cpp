@@ -13,6 +13,10 @@
 #include <string>
 #include <utility>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "render/light_angles.h"
 #include "render/raster_arithmetic.h"
 #include "render/rasteriser.h"
@@ -47,31 +51,53 @@ ViewPoint projectCorner(int view, const FaceCorner& c, const SurveyProjection* s
 // which a quotient and a remainder carry from row to row. |q2 - q1| and rows are below 2^32,
 // so 32-bit unsigned arithmetic holds them; the values themselves are kept modulo 2^32,
 // which is exact because each lies between q1 and q2.
+// What one value of an edge from q1 to q2 over `rows` rows starts with, `offset` rows on.
+struct EdgeValue {
+  std::uint32_t value, whole, carry, part, threshold, remainder;
+};
+inline EdgeValue startEdgeValue(std::int32_t q1, std::int32_t q2, std::uint32_t rows,
+                                std::int64_t offset) {
+  const std::int64_t delta = std::int64_t{q2} - q1;
+  const auto magnitude = static_cast<std::uint32_t>(delta < 0 ? -delta : delta);
+  const std::uint32_t whole = divideWhole(magnitude, rows);
+  const std::uint32_t part = magnitude - whole * rows;
+  EdgeValue e{static_cast<std::uint32_t>(q1),
+              delta < 0 ? 0u - whole : whole,
+              delta < 0 ? ~0u : 1u,  // -1 or +1 modulo 2^32
+              part,
+              rows - part,
+              0};
+  if (offset > 0) {
+    // Both factors are below 2^32, so the product fits.
+    const std::uint64_t done = std::uint64_t{magnitude} * static_cast<std::uint64_t>(offset);
+    const auto quotient = static_cast<std::uint32_t>(done / rows);
+    e.value += delta < 0 ? 0u - quotient : quotient;
+    e.remainder = static_cast<std::uint32_t>(done % rows);
+  }
+  return e;
+}
+
+inline std::uint32_t edgeRows(std::int32_t from_row, std::int32_t to_row) {
+  const std::int64_t rows = std::int64_t{to_row} - from_row;
+  return rows == 0 ? 1u : static_cast<std::uint32_t>(rows);
+}
+
 template <int N>
 class EdgeWalk {
  public:
+  static constexpr int kLanes = N;  // what read() writes
+
   void start(const Corner<N>& from, const Corner<N>& to, std::int64_t offset) {
-    const std::int64_t rows = std::int64_t{to.row} - from.row;
-    rows_ = rows == 0 ? 1u : static_cast<std::uint32_t>(rows);
+    rows_ = edgeRows(from.row, to.row);
 #pragma GCC unroll 8
     for (int i = 0; i < N; ++i) {
-      const std::int64_t delta = std::int64_t{to.q[i]} - from.q[i];
-      const auto magnitude = static_cast<std::uint32_t>(delta < 0 ? -delta : delta);
-      const std::uint32_t whole = divideWhole(magnitude, rows_);
-      const std::uint32_t part = magnitude - whole * rows_;
-      carry_[i] = delta < 0 ? ~0u : 1u;  // -1 or +1 modulo 2^32
-      whole_[i] = delta < 0 ? 0u - whole : whole;
-      threshold_[i] = rows_ - part;
-      part_[i] = part;
-      value_[i] = static_cast<std::uint32_t>(from.q[i]);
-      remainder_[i] = 0;
-      if (offset > 0) {
-        // Both factors are below 2^32, so the product fits.
-        const std::uint64_t done = std::uint64_t{magnitude} * static_cast<std::uint64_t>(offset);
-        const auto quotient = static_cast<std::uint32_t>(done / rows_);
-        value_[i] += delta < 0 ? 0u - quotient : quotient;
-        remainder_[i] = static_cast<std::uint32_t>(done % rows_);
-      }
+      const EdgeValue e = startEdgeValue(from.q[i], to.q[i], rows_, offset);
+      value_[i] = e.value;
+      whole_[i] = e.whole;
+      carry_[i] = e.carry;
+      part_[i] = e.part;
+      threshold_[i] = e.threshold;
+      remainder_[i] = e.remainder;
     }
   }
   void advance() {
@@ -99,6 +125,84 @@ class EdgeWalk {
   std::uint32_t threshold_[N] = {};
   std::uint32_t remainder_[N] = {};
 };
+
+#if defined(__SSE2__)
+// The same walk with the edge's values four to a register, all stepped at once.
+template <int N>
+class VectorEdgeWalk {
+ public:
+  static constexpr int kLanes = (N + 3) / 4 * 4;  // what read() writes
+
+  void start(const Corner<N>& from, const Corner<N>& to, std::int64_t offset) {
+    const std::uint32_t rows = edgeRows(from.row, to.row);
+    // The lanes past N stay at zero: their remainder never reaches their threshold, 1.
+    std::uint32_t value[kLanes] = {}, whole[kLanes] = {}, carry[kLanes] = {}, part[kLanes] = {},
+                  remainder[kLanes] = {};
+    std::uint32_t threshold[kLanes];
+    std::fill(threshold, threshold + kLanes, 1u);
+#pragma GCC unroll 8
+    for (int i = 0; i < N; ++i) {
+      const EdgeValue e = startEdgeValue(from.q[i], to.q[i], rows, offset);
+      value[i] = e.value;
+      whole[i] = e.whole;
+      carry[i] = e.carry;
+      part[i] = e.part;
+      threshold[i] = e.threshold;
+      remainder[i] = e.remainder;
+    }
+    rows_ = _mm_set1_epi32(static_cast<std::int32_t>(rows));
+    // The unsigned comparison is a signed one of values moved by 2^31, the threshold moved
+    // here.
+    const __m128i bias = _mm_set1_epi32(INT32_MIN);
+#pragma GCC unroll 2
+    for (int v = 0; v < kVectors; ++v) {
+      value_[v] = load(value + 4 * v);
+      whole_[v] = load(whole + 4 * v);
+      carry_[v] = load(carry + 4 * v);
+      part_[v] = load(part + 4 * v);
+      threshold_[v] = _mm_xor_si128(load(threshold + 4 * v), bias);
+      remainder_[v] = load(remainder + 4 * v);
+    }
+  }
+  void advance() {
+    const __m128i bias = _mm_set1_epi32(INT32_MIN);
+#pragma GCC unroll 2
+    for (int v = 0; v < kVectors; ++v) {
+      const __m128i below = _mm_cmpgt_epi32(threshold_[v], _mm_xor_si128(remainder_[v], bias));
+      value_[v] =
+          _mm_add_epi32(value_[v], _mm_add_epi32(whole_[v], _mm_andnot_si128(below, carry_[v])));
+      remainder_[v] =
+          _mm_add_epi32(remainder_[v], _mm_sub_epi32(part_[v], _mm_andnot_si128(below, rows_)));
+    }
+  }
+  // The N values into out[0..kLanes).
+  void read(std::int32_t* out) const {
+    for (int v = 0; v < kVectors; ++v) {
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 4 * v), value_[v]);
+    }
+  }
+
+ private:
+  static constexpr int kVectors = kLanes / 4;
+  // Set lane by lane from registers: a vector load of values just stored one by one would
+  // wait for the stores.
+  static __m128i load(const std::uint32_t* values) {
+    return _mm_setr_epi32(
+        static_cast<std::int32_t>(values[0]), static_cast<std::int32_t>(values[1]),
+        static_cast<std::int32_t>(values[2]), static_cast<std::int32_t>(values[3]));
+  }
+
+  __m128i rows_;
+  __m128i value_[kVectors], whole_[kVectors], carry_[kVectors], part_[kVectors];
+  __m128i threshold_[kVectors], remainder_[kVectors];
+};
+
+template <int N>
+using Walk = VectorEdgeWalk<N>;
+#else
+template <int N>
+using Walk = EdgeWalk<N>;
+#endif
 
 // What the pixels of one face need.
 //
@@ -302,15 +406,15 @@ void drawRows(const FaceInk& face_ink, const Corner<Layout<Mode, Textured>::kCou
   const int from = first_row;
   const int to = last_row;
 
-  EdgeWalk<N> long_edge;
+  Walk<N> long_edge;
   long_edge.start(top, bottom, std::int64_t{from} - top.row);
-  std::int32_t short_values[N];
-  std::int32_t long_values[N];
+  std::int32_t short_values[Walk<N>::kLanes];
+  std::int32_t long_values[Walk<N>::kLanes];
   int y = from;
 
   const std::int64_t above_middle_end = std::min<std::int64_t>(std::int64_t{middle.row} - 1, to);
   if (y <= above_middle_end) {
-    EdgeWalk<N> upper;
+    Walk<N> upper;
     upper.start(top, middle, std::int64_t{y} - top.row);
     for (; y <= above_middle_end; ++y) {
       upper.read(short_values);
@@ -322,7 +426,7 @@ void drawRows(const FaceInk& face_ink, const Corner<Layout<Mode, Textured>::kCou
   }
   // From the middle row on: the middle-bottom edge starts at the middle corner's own values.
   if (y <= to) {
-    EdgeWalk<N> lower;
+    Walk<N> lower;
     lower.start(middle, bottom, std::int64_t{y} - middle.row);
     for (; y <= to; ++y) {
       lower.read(short_values);

@@ -3,10 +3,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <exception>
 #include <optional>
 #include <vector>
 
 #include "render/flat_angles.h"
+#include "render/side_by_side.h"
 #include "render/view_lines.h"
 #include "render/view_passes.h"
 
@@ -38,9 +40,8 @@ void resetObjectBounds(Scene& scene) {
   }
 }
 
-// The screen bounds of each object and the sums of SceneCentroid, over every corner, and
-// the bounds of all the corners in `frame`.
-void growBoundsAndCentroid(Scene& scene, SceneCentroidSums& centroid, FrameBuffers& frame) {
+// The screen bounds of each object, and the bounds of all the corners in `frame`.
+void growBounds(Scene& scene, FrameBuffers& frame) {
   float low[3] = {0, 0, 0}, high[3] = {-1, -1, -1};  // empty until a corner is seen
   bool any = false;
   for (int i = 0; i < scene.FaceCount; ++i) {
@@ -51,7 +52,6 @@ void growBoundsAndCentroid(Scene& scene, SceneCentroidSums& centroid, FrameBuffe
       for (int a = 0; a < 3; ++a) {
         if (p[a] > object.max[a]) object.max[a] = p[a];
         if (p[a] < object.min[a]) object.min[a] = p[a];
-        centroid.sum[a] += p[a];
       }
       if (!any) {
         for (int a = 0; a < 3; ++a) low[a] = high[a] = p[a];
@@ -62,7 +62,6 @@ void growBoundsAndCentroid(Scene& scene, SceneCentroidSums& centroid, FrameBuffe
         if (p[a] > high[a]) high[a] = p[a];
       }
     }
-    centroid.count += 3;
   }
   if (!any) {
     std::fill(low, low + 3, 0.0f);
@@ -72,6 +71,33 @@ void growBoundsAndCentroid(Scene& scene, SceneCentroidSums& centroid, FrameBuffe
   std::copy(high, high + 3, frame.corner_max);
   frame.corners_bounded = true;
 }
+
+// The sums of SceneCentroid over every corner, in face order.
+void sumCentroid(const Scene& scene, SceneCentroidSums& centroid) {
+  for (int i = 0; i < scene.FaceCount; ++i) {
+    for (const FaceCorner& c : scene.FaceTable[static_cast<std::size_t>(i)].corners) {
+      centroid.sum[0] += c.x;
+      centroid.sum[1] += c.y;
+      centroid.sum[2] += c.z;
+    }
+  }
+  centroid.count += 3 * static_cast<long>(scene.FaceCount);
+}
+
+// Both, on two threads when `worker` is given and there are faces enough: each is a pass of
+// its own over the faces, the sums in the order that decides their rounding.
+void growBoundsAndCentroid(Scene& scene, SceneCentroidSums& centroid, FrameBuffers& frame,
+                           SideWorker* worker) {
+  if (worker == nullptr || !worthSplitting(scene.FaceCount)) {
+    growBounds(scene, frame);
+    sumCentroid(scene, centroid);
+    return;
+  }
+  const SideFailures failures = runSideBySide(
+      worker, [&] { growBounds(scene, frame); }, [&] { sumCentroid(scene, centroid); });
+  if (failures.any()) std::rethrow_exception(failures.here ? failures.here : failures.there);
+}
+
 // A face's flat light angle does not depend on the view: worked out once for all the views
 // of this redraw that are shaded flat, the survey view included.
 void prepareFlatAnglesAndBounds(RedrawParts& parts, bool bake, bool others) {
@@ -87,18 +113,19 @@ void prepareFlatAnglesAndBounds(RedrawParts& parts, bool bake, bool others) {
   const ViewShadingEntry& survey = views.ViewShading[kSurveyIndex];
   any_flat = any_flat || (!bake && views.SurveyVisible && !survey.gouraud && !survey.phong);
   // The bounds are grown for the front pass, which is drawn whenever there are faces.
-  const auto grow = [&] {
+  // Alongside the angles, which keep both threads busy, the bounds are grown on one.
+  const auto grow = [&](SideWorker* worker) {
     if (parts.scene.FaceCount > 0) {
-      growBoundsAndCentroid(parts.scene, parts.views.SceneCentroid, frame);
+      growBoundsAndCentroid(parts.scene, parts.views.SceneCentroid, frame, worker);
     }
   };
   if (!any_flat) {
-    grow();
+    grow(&frame.worker());
     return;
   }
   try {
     computeFlatAngles(parts.scene, parts.light.LightPosition, frame.flat_angles,
-                      frame.flat_angle_sources, &frame.worker(), grow);
+                      frame.flat_angle_sources, &frame.worker(), [&] { grow(nullptr); });
   } catch (...) {
     // The angles are worked out before the bounds are grown: a face that fails leaves the
     // bounds and the centroid as they were reset.
@@ -162,7 +189,9 @@ void teken(RedrawParts& parts, bool bake) {
   if (parts.hooks.survey_cross) parts.hooks.survey_cross(View::Front, -1000, -1000);
   views.SceneCentroid = {};
   frame.corners_bounded = false;
-  if (anyShaded(views) && anySmooth(views)) updateVertexNormals(scene, parts.light, frame.normals);
+  if (anyShaded(views) && anySmooth(views)) {
+    updateVertexNormals(scene, parts.light, frame.normals, &frame.worker());
+  }
   finishView(frame, nullptr, std::nullopt, {true, views.ScrollY[0], true});  // depths always
   resetObjectBounds(scene);
   prepareFlatAnglesAndBounds(parts, bake, others);

@@ -21,8 +21,8 @@ using testing::RasterRig;
 
 // Faces of every kind the scan must handle: specks, ordinary and huge faces (partly off
 // the bitmap), corners on whole numbers (equal rows and columns), slivers, points, depths and
-// texture coordinates large enough to wrap in fixed point, and the odd coordinate or
-// material that must fail.
+// texture coordinates large enough to wrap in fixed point, edges of 2^31 rows, and the odd
+// coordinate or material that must fail.
 void fillScene(RasterRig& rig, std::mt19937& rng, int faces) {
   std::uniform_real_distribution<float> unit(0, 1);
   const auto uniform = [&](float low, float high) { return low + (high - low) * unit(rng); };
@@ -58,7 +58,8 @@ void fillScene(RasterRig& rig, std::mt19937& rng, int faces) {
     if (chance(0.03f)) corners[1] = corners[2] = corners[0];  // a point
     if (chance(0.02f)) corners[0].z = uniform(-2e7f, 2e7f);   // depth * 128 wraps
     if (chance(0.02f)) corners[1].u = uniform(-2e7f, 2e7f);
-    if (chance(0.003f)) corners[2].x = 3e9f;  // beyond int32
+    if (chance(0.003f)) corners[2].x = 3e9f;                          // beyond int32
+    if (chance(0.005f)) corners[0].y = -2.1e9f, corners[1].y = 2e8f;  // 2^31 rows and more
     const Rgb colour{static_cast<std::uint8_t>(rng()), static_cast<std::uint8_t>(rng()),
                      static_cast<std::uint8_t>(rng())};
     const int f =
