@@ -19,10 +19,11 @@ std::array<std::uint32_t, 3> bitsOf(const Point3& p) {
   return bits;
 }
 
-// The angles of faces first..last - 1 that are not kept. A face that fails leaves its entry
-// unknown and the exception goes to the caller.
+// The angles of faces first..last - 1 that are not kept, counting in `written` the faces
+// whose corners are written. A face that fails leaves its entry unknown and the exception
+// goes to the caller.
 void workOut(const Scene& scene, const Point3& light, std::vector<int>& angles,
-             FlatAngleSources& sources, int first, int last) {
+             FlatAngleSources& sources, int first, int last, std::uint64_t& written) {
   for (int i = first; i < last; ++i) {
     const auto k = static_cast<std::size_t>(i);
     const Face& face = scene.FaceTable[k];
@@ -32,6 +33,7 @@ void workOut(const Scene& scene, const Point3& light, std::vector<int>& angles,
     if (sources.known[k] != 0 && sources.corners[k] == bits) continue;
     sources.known[k] = 0;
     angles[k] = flatLightAngle(face, light);
+    ++written;
     sources.corners[k] = bits;
     sources.known[k] = 1;
   }
@@ -52,7 +54,14 @@ void computeFlatAngles(const Scene& scene, const Point3& light, std::vector<int>
     sources.light = bitsOf(light);
   }
   if (!worthSplitting(faces)) {
-    workOut(scene, light, angles, sources, 0, faces);
+    std::uint64_t written = 0;
+    try {
+      workOut(scene, light, angles, sources, 0, faces, written);
+    } catch (...) {
+      sources.changes += written;
+      throw;
+    }
+    sources.changes += written;
     if (alongside) alongside();
     return;
   }
@@ -64,11 +73,12 @@ void computeFlatAngles(const Scene& scene, const Point3& light, std::vector<int>
   struct Side {
     int failed_at = -1;
     std::exception_ptr failure;
+    std::uint64_t written = 0;
   };
   const auto take = [&](Side& side) {
     for (int first, last; blocks.take(first, last);) {
       try {
-        workOut(scene, light, angles, sources, first, last);
+        workOut(scene, light, angles, sources, first, last, side.written);
       } catch (...) {
         // The face that failed is the first of the block still unknown: those before it are
         // known, kept or worked out.
@@ -93,6 +103,7 @@ void computeFlatAngles(const Scene& scene, const Point3& light, std::vector<int>
         take(here);
       },
       [&] { take(there); });
+  sources.changes += here.written + there.written;
   const Side* first_failure = nullptr;
   for (const Side* side : {&here, &there}) {
     if (side->failure && (first_failure == nullptr || side->failed_at < first_failure->failed_at)) {

@@ -16,6 +16,9 @@ struct FlatAngleSources {
   std::vector<std::array<std::uint32_t, 9>> corners;  // face i's corners, bit for bit
   std::vector<std::uint8_t> known;                    // 1 where angles[i] is for corners[i]
   std::array<std::uint32_t, 3> light{};               // the light position, bit for bit
+  // How many times corners[i] have been written: it stays as it is while every face keeps
+  // its corners, bit for bit.
+  std::uint64_t changes = 0;
 };
 
 // Every face's flat light angle into `angles` (by face), on two threads for a large scene

@@ -10,6 +10,7 @@
 #include "render/flat_angles.h"
 #include "render/normals_cache.h"
 #include "render/side_by_side.h"
+#include "render/survey_projection.h"
 #include "scene/view_axes.h"
 
 namespace facetry {
@@ -68,8 +69,9 @@ struct FrameBuffers {
   bool corners_bounded = false;
   // The corner normals of the last redraw that needed them, and what they were made of.
   VertexNormalsCache normals;
-  // The survey mapping of each face's corners, worked out once per survey redraw.
-  std::vector<ViewPosition> survey_corners;
+  // The survey mapping of each face's corners, worked out once per survey redraw and kept
+  // while nothing it is made of changes.
+  KeptSurveyCorners survey_corners;
 
   // A second bitmap and depth buffer of the same size, made on first use, that a redraw
   // draws half of the faces into on a second thread.

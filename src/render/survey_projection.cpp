@@ -163,20 +163,34 @@ SurveyExtent projectRange(const Scene& scene, const SurveyProjection& survey, in
 
 }  // namespace
 
-SurveyExtent projectSurveyCorners(const Scene& scene, const SurveyProjection& survey, int first,
-                                  int last, std::vector<ViewPosition>& corners,
-                                  SideWorker* worker) {
-  const std::size_t needed = std::size_t{3} * static_cast<unsigned>(scene.FaceCount);
-  if (corners.size() < needed) corners.resize(needed);
+namespace {
+
+std::array<std::uint64_t, 10> mappingBits(const SurveyProjection& survey) {
+  std::array<std::uint64_t, 10> bits{};
+  std::uint32_t centre[3];
+  std::memcpy(centre, &survey.centre.x, 4);
+  std::memcpy(centre + 1, &survey.centre.y, 4);
+  std::memcpy(centre + 2, &survey.centre.z, 4);
+  bits[0] = centre[0];
+  bits[1] = centre[1];
+  bits[2] = centre[2];
+  const double turns[7] = {survey.cos_y, survey.sin_y, survey.cos_x, survey.sin_x,
+                           survey.cos_z, survey.sin_z, survey.scale};
+  std::memcpy(bits.data() + 3, turns, sizeof turns);
+  return bits;
+}
+
+SurveyExtent mapCorners(const Scene& scene, const SurveyProjection& survey, int first, int last,
+                        ViewPosition* corners, SideWorker* worker) {
   if (!worthSplitting(last - first + 1)) {
-    return projectRange(scene, survey, first, last, corners.data());
+    return projectRange(scene, survey, first, last, corners);
   }
   const int half = first + (last - first + 1) / 2;
   SurveyExtent later;
   SurveyExtent extent;
   const SideFailures failures = runSideBySide(
-      worker, [&] { extent = projectRange(scene, survey, first, half - 1, corners.data()); },
-      [&] { later = projectRange(scene, survey, half, last, corners.data()); });
+      worker, [&] { extent = projectRange(scene, survey, first, half - 1, corners); },
+      [&] { later = projectRange(scene, survey, half, last, corners); });
   if (failures.any()) std::rethrow_exception(failures.here ? failures.here : failures.there);
   extent.finite = extent.finite && later.finite;
   extent.min_column = std::min(extent.min_column, later.min_column);
@@ -184,6 +198,32 @@ SurveyExtent projectSurveyCorners(const Scene& scene, const SurveyProjection& su
   extent.min_row = std::min(extent.min_row, later.min_row);
   extent.max_row = std::max(extent.max_row, later.max_row);
   return extent;
+}
+
+}  // namespace
+
+SurveyExtent projectSurveyCorners(const Scene& scene, const SurveyProjection& survey, int first,
+                                  int last, KeptSurveyCorners& kept,
+                                  const std::uint64_t* corner_changes, SideWorker* worker) {
+  const std::size_t needed = std::size_t{3} * static_cast<unsigned>(scene.FaceCount);
+  const std::array<std::uint64_t, 10> mapping = mappingBits(survey);
+  if (corner_changes != nullptr && kept.valid && kept.corner_changes == *corner_changes &&
+      kept.mapping == mapping && kept.first == first && kept.last == last &&
+      kept.faces == scene.FaceCount && kept.corners.size() >= needed) {
+    return kept.extent;
+  }
+  kept.valid = false;
+  if (kept.corners.size() < needed) kept.corners.resize(needed);
+  kept.extent = mapCorners(scene, survey, first, last, kept.corners.data(), worker);
+  if (corner_changes != nullptr) {
+    kept.mapping = mapping;
+    kept.first = first;
+    kept.last = last;
+    kept.faces = scene.FaceCount;
+    kept.corner_changes = *corner_changes;
+    kept.valid = true;
+  }
+  return kept.extent;
 }
 
 }  // namespace facetry

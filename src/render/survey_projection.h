@@ -2,6 +2,8 @@
 // turned about the scene centroid by the survey angles (about y, then x, then z), scaled,
 // and centred in a 188 x 148 picture.
 #pragma once
+#include <array>
+#include <cstdint>
 #include <vector>
 
 #include "scene/records.h"
@@ -32,13 +34,29 @@ struct SurveyExtent {
   bool finite = true;
 };
 
+// The survey mapping of each face's corners, kept from one survey redraw to the next with
+// what it was mapped from.
+struct KeptSurveyCorners {
+  std::vector<ViewPosition> corners;  // face i's at [3 i, 3 i + 2]
+  SurveyExtent extent;
+  bool valid = false;
+  // What they were mapped from: the mapping's bits, the faces, and the count of corner
+  // changes (FlatAngleSources::changes) when they were mapped.
+  std::array<std::uint64_t, 10> mapping{};
+  int first = 0, last = -1, faces = 0;
+  std::uint64_t corner_changes = 0;
+};
+
 // The mapping of the corners of faces first..last (0 <= first <= last < FaceCount) into
-// `corners` at [3 i, 3 i + 2], on two threads for many faces (the second the worker's, when
-// given); `corners` grows to 3 FaceCount when smaller (and is kept by the caller between
-// redraws).
+// kept.corners, on two threads for many faces (the second the worker's, when given);
+// kept.corners grows to 3 FaceCount when smaller. `corner_changes`, when given, counts every
+// change of any face's corners, bit for bit, up to now: while it, the mapping and the faces
+// are what they were at the last mapping, the corners kept are the ones mapping would give,
+// and are kept.
 class SideWorker;
 SurveyExtent projectSurveyCorners(const Scene& scene, const SurveyProjection& survey, int first,
-                                  int last, std::vector<ViewPosition>& corners,
+                                  int last, KeptSurveyCorners& kept,
+                                  const std::uint64_t* corner_changes = nullptr,
                                   SideWorker* worker = nullptr);
 
 }  // namespace facetry

@@ -57,9 +57,15 @@ void surveyTeken(SurveyParts& parts, bool suppress, int first, int last) {
                    angles_known ? frame.flat_angles.data() : nullptr);
   };
   if (from <= end) {
-    const SurveyExtent extent = projectSurveyCorners(parts.scene, projection, from, end,
-                                                     frame.survey_corners, &frame.worker());
-    context.survey_corners = frame.survey_corners.data();
+    // The flat angles of this redraw, when worked out, compared every face's corners with
+    // the ones they were last worked out from.
+    const bool corners_compared =
+        frame.flat_angles_current &&
+        frame.flat_angle_sources.corners.size() == static_cast<std::size_t>(parts.scene.FaceCount);
+    const SurveyExtent extent = projectSurveyCorners(
+        parts.scene, projection, from, end, frame.survey_corners,
+        corners_compared ? &frame.flat_angle_sources.changes : nullptr, &frame.worker());
+    context.survey_corners = frame.survey_corners.corners.data();
     // The corners, mapped once, tell which rows the faces can draw in: the picture's, which
     // were cleared above, and the rows below it down to the lowest corner, which keep what
     // the views left there. Half of the faces go into the second buffer on another thread,

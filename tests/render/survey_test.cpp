@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <random>
+#include <utility>
+#include <vector>
 
 #include "render/crowd.h"
 #include "render/rasteriser.h"
@@ -163,6 +166,25 @@ TEST(SurveyView, TwoThreadsDrawWhatFaceByFaceDrawsAlsoBelowThePictureAndOnAFailu
     EXPECT_TRUE(same) << "variant " << variant;
     EXPECT_TRUE(ws.frame.DepthBuffer == expected.DepthBuffer) << "variant " << variant;
   }
+}
+
+// A move that leaves the centroid, and so the mapping, where it was: the corners kept from
+// the last redraw must give way for the faces moved.
+TEST(SurveyView, KeptCornersFollowAMoveThatLeavesTheMappingAsItWas) {
+  Workspace ws;
+  testing::startCrowd(ws, 3000, 5u, ShadingMode::Flat);
+  ws.views.SurveyVisible = true;
+  redraw(ws);
+  const SceneCentroidSums before = ws.views.SceneCentroid;
+  std::swap(ws.scene.FaceTable[10].corners[0].x, ws.scene.FaceTable[2500].corners[2].x);
+  redraw(ws);
+  ASSERT_TRUE(std::equal(before.centre, before.centre + 3, ws.views.SceneCentroid.centre));
+  KeptSurveyCorners fresh;
+  projectSurveyCorners(ws.scene, SurveyProjection(ws.settings, ws.views.SceneCentroid), 0,
+                       ws.scene.FaceCount - 1, fresh);
+  const std::vector<ViewPosition>& kept = ws.frame.survey_corners.corners;
+  ASSERT_EQ(kept.size(), fresh.corners.size());
+  EXPECT_EQ(0, std::memcmp(kept.data(), fresh.corners.data(), kept.size() * sizeof kept[0]));
 }
 
 }  // namespace
