@@ -293,7 +293,12 @@ template <ShadingMode Mode, bool Textured, bool Outline>
     const std::uint8_t blue = ink.colour.blue, green = ink.colour.green, red = ink.colour.red;
     int x = first;
 #if defined(__SSE2__)
-    x = drawFourAtATime(depth, pixel, x, last, value[L::kDepth], step[L::kDepth], ink.four_colours);
+    // Spans of up to three pixels, as most of a finely divided model's are, go pixel by
+    // pixel: setting up the groups costs more than they save.
+    if (last - first >= 3) {
+      x = drawFourAtATime(depth, pixel, x, last, value[L::kDepth], step[L::kDepth],
+                          ink.four_colours);
+    }
 #endif
     for (; x <= last; ++x, pixel += 3) {
       const auto z = static_cast<std::int32_t>(value[L::kDepth]);
