@@ -123,6 +123,14 @@ inline constexpr std::array<std::array<std::uint8_t, 16>, 16> kPixelSelect = [] 
   return masks;
 }();
 
+// Four BGR pixels of one colour, then four zero bytes.
+inline __m128i fourColours(std::uint8_t blue, std::uint8_t green, std::uint8_t red) {
+  const std::uint64_t c = blue | std::uint64_t{green} << 8 | std::uint64_t{red} << 16;
+  const std::uint64_t low = c | c << 24 | c << 48;    // pixels 0, 1 and the first third of 2
+  const std::uint64_t high = (c >> 16) | c << 8;      // the rest of pixel 2, then pixel 3
+  return _mm_set_epi64x(static_cast<std::int64_t>(high), static_cast<std::int64_t>(low));
+}
+
 // The untextured flat pixels of a span four at a time, from column x: whole groups of
 // four, then the last one to three pixels as a group whose other lanes keep what they hold
 // (read and written back unchanged), where that group still ends inside the row. Depths are
@@ -131,10 +139,8 @@ inline constexpr std::array<std::array<std::uint8_t, 16>, 16> kPixelSelect = [] 
 // overlaps an earlier store waits for it). Returns the first column left undrawn; `pixel`
 // and `value` are moved on to it.
 inline int drawFourAtATime(std::int32_t* depth, std::uint8_t*& pixel, int x, int last,
-                           std::uint32_t& value, std::uint32_t step,
-                           const std::uint8_t* four_colours) {
+                           std::uint32_t& value, std::uint32_t step, __m128i colour) {
   const int start = x;
-  const __m128i colour = _mm_loadu_si128(reinterpret_cast<const __m128i*>(four_colours));
   // (value, value + step, value + 2 step, value + 3 step) from shifted copies of the step.
   const __m128i steps = _mm_set1_epi32(static_cast<std::int32_t>(step));
   const __m128i ramp = _mm_add_epi32(

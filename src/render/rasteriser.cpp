@@ -214,7 +214,6 @@ struct FaceInk {
   std::uint8_t* pixel_origin;  // ViewBitmap's row 0; rows pixel_stride apart
   std::ptrdiff_t pixel_stride;
   Rgb colour;                     // the flat colour (shaded in a flat view)
-  std::uint8_t four_colours[16];  // flat mode: the colour four times, BGR, then 4 zeros
   const std::uint8_t* shading;    // ShadeTable of the face's level, or null for level None
   int flat_angle;
   const Texture* texture;  // null for an untextured face
@@ -297,7 +296,7 @@ template <ShadingMode Mode, bool Textured, bool Outline>
     // pixel: setting up the groups costs more than they save.
     if (last - first >= 3) {
       x = drawFourAtATime(depth, pixel, x, last, value[L::kDepth], step[L::kDepth],
-                          ink.four_colours);
+                          fourColours(blue, green, red));
     }
 #endif
     for (; x <= last; ++x, pixel += 3) {
@@ -567,14 +566,6 @@ void faceInk(FaceInk& ink, const Face& f, int flat_angle, const RasterContext& c
   if (Mode == ShadingMode::Flat && ink.shading != nullptr) {
     const std::uint8_t* shade = ink.shading + std::size_t{256} * static_cast<unsigned>(t);
     ink.colour = Rgb{shade[f.red], shade[f.green], shade[f.blue]};
-  }
-  if constexpr (Mode == ShadingMode::Flat) {
-    for (int k = 0; k < 4; ++k) {
-      ink.four_colours[3 * k] = ink.colour.blue;
-      ink.four_colours[3 * k + 1] = ink.colour.green;
-      ink.four_colours[3 * k + 2] = ink.colour.red;
-    }
-    std::fill(ink.four_colours + 12, ink.four_colours + 16, std::uint8_t{0});
   }
 }
 
