@@ -213,8 +213,8 @@ struct FaceInk {
   std::ptrdiff_t depth_stride;
   std::uint8_t* pixel_origin;  // ViewBitmap's row 0; rows pixel_stride apart
   std::ptrdiff_t pixel_stride;
-  Rgb colour;                     // the flat colour (shaded in a flat view)
-  const std::uint8_t* shading;    // ShadeTable of the face's level, or null for level None
+  Rgb colour;                   // the flat colour (shaded in a flat view)
+  const std::uint8_t* shading;  // ShadeTable of the face's level, or null for level None
   int flat_angle;
   const Texture* texture;  // null for an untextured face
   std::uint32_t texture_width, texture_height, texture_rows, texture_columns;
@@ -255,20 +255,27 @@ template <ShadingMode Mode, bool Textured, bool Outline>
   std::uint32_t value[L::kCount] = {};
   std::uint32_t step[L::kCount] = {};
   const bool narrow = width < kReciprocalCount;
+  if (right[0] == left[0]) {
+    // One column, as most of a speck's spans are: its values are the left end's.
 #pragma GCC unroll 8
-  for (int i = 1; i < L::kCount; ++i) {
-    const std::int64_t difference = std::int64_t{right[i]} - left[i];
-    std::int64_t s;
-    if (narrow) {
-      // |difference| < 2^32: the truncating quotient is the magnitudes' quotient, signed.
-      const auto magnitude = static_cast<std::uint32_t>(difference < 0 ? -difference : difference);
-      const std::int64_t q = divideWhole(magnitude, static_cast<std::uint32_t>(width));
-      s = difference < 0 ? -q : q;
-    } else {
-      s = difference / width;
+    for (int i = 1; i < L::kCount; ++i) value[i] = static_cast<std::uint32_t>(left[i]);
+  } else {
+#pragma GCC unroll 8
+    for (int i = 1; i < L::kCount; ++i) {
+      const std::int64_t difference = std::int64_t{right[i]} - left[i];
+      std::int64_t s;
+      if (narrow) {
+        // |difference| < 2^32: the truncating quotient is the magnitudes' quotient, signed.
+        const auto magnitude =
+            static_cast<std::uint32_t>(difference < 0 ? -difference : difference);
+        const std::int64_t q = divideWhole(magnitude, static_cast<std::uint32_t>(width));
+        s = difference < 0 ? -q : q;
+      } else {
+        s = difference / width;
+      }
+      step[i] = static_cast<std::uint32_t>(s);
+      value[i] = static_cast<std::uint32_t>(left[i] + s * lead);
     }
-    step[i] = static_cast<std::uint32_t>(s);
-    value[i] = static_cast<std::uint32_t>(left[i] + s * lead);
   }
 
   std::int32_t* depth = ink.depth_origin + ink.depth_stride * y;
