@@ -126,8 +126,8 @@ inline constexpr std::array<std::array<std::uint8_t, 16>, 16> kPixelSelect = [] 
 // Four BGR pixels of one colour, then four zero bytes.
 inline __m128i fourColours(std::uint8_t blue, std::uint8_t green, std::uint8_t red) {
   const std::uint64_t c = blue | std::uint64_t{green} << 8 | std::uint64_t{red} << 16;
-  const std::uint64_t low = c | c << 24 | c << 48;    // pixels 0, 1 and the first third of 2
-  const std::uint64_t high = (c >> 16) | c << 8;      // the rest of pixel 2, then pixel 3
+  const std::uint64_t low = c | c << 24 | c << 48;  // pixels 0, 1 and the first third of 2
+  const std::uint64_t high = (c >> 16) | c << 8;    // the rest of pixel 2, then pixel 3
   return _mm_set_epi64x(static_cast<std::int64_t>(high), static_cast<std::int64_t>(low));
 }
 

@@ -221,7 +221,8 @@ struct FaceInk {
   std::uint64_t width_reciprocal, height_reciprocal;  // for remainderWhole
   Point3 light;
   const VectorAngleLights* lights;
-  int first_row, last_row;
+  int first_row, last_row;             // the face's rows within the bitmap
+  int band_first, band_last;           // the rows this pass draws
   const SurveyProjection* survey;      // the mapping of view 4
   const ViewPosition* survey_corners;  // or its corners worked out beforehand
 };
@@ -393,20 +394,26 @@ void drawRows(const FaceInk& face_ink, const Corner<Layout<Mode, Textured>::kCou
               const Corner<Layout<Mode, Textured>::kCount>& bottom) {
   constexpr int N = Layout<Mode, Textured>::kCount;
   if (top.row > kLastStartRow || bottom.row < 0) return;
+  if (top.row > face_ink.band_last || bottom.row < face_ink.band_first) return;
   FaceInk ink = face_ink;
   if (top.row >= 0 && bottom.row - top.row <= 1 && bottom.row <= kLastRow) {
     // A face of one or two rows, as most of a finely divided model's are: an edge of at
     // most one row has its end corners' values on its rows, so nothing is walked.
     ink.first_row = top.row;
     ink.last_row = bottom.row;
+    const auto span = [&](int y, const std::int32_t* short_end, const std::int32_t* long_end) {
+      if (y >= ink.band_first && y <= ink.band_last) {
+        drawSpan<Mode, Textured, Outline>(ink, y, short_end, long_end);
+      }
+    };
     if (top.row == bottom.row) {
-      drawSpan<Mode, Textured, Outline>(ink, top.row, middle.q, top.q);
+      span(top.row, middle.q, top.q);
     } else if (middle.row == top.row) {
-      drawSpan<Mode, Textured, Outline>(ink, top.row, middle.q, top.q);
-      drawSpan<Mode, Textured, Outline>(ink, bottom.row, bottom.q, bottom.q);
+      span(top.row, middle.q, top.q);
+      span(bottom.row, bottom.q, bottom.q);
     } else {
-      drawSpan<Mode, Textured, Outline>(ink, top.row, top.q, top.q);
-      drawSpan<Mode, Textured, Outline>(ink, bottom.row, middle.q, bottom.q);
+      span(top.row, top.q, top.q);
+      span(bottom.row, middle.q, bottom.q);
     }
     return;
   }
@@ -414,8 +421,8 @@ void drawRows(const FaceInk& face_ink, const Corner<Layout<Mode, Textured>::kCou
   const int last_row = std::min(bottom.row, kLastRow);
   ink.first_row = first_row;
   ink.last_row = last_row;
-  const int from = first_row;
-  const int to = last_row;
+  const int from = std::max(first_row, ink.band_first);
+  const int to = std::min(last_row, ink.band_last);
 
   Walk<N> long_edge;
   long_edge.start(top, bottom, std::int64_t{from} - top.row);
@@ -539,6 +546,8 @@ FaceInk passInk(ShadingMode mode, const RasterContext& context, FrameBuffers& fr
   ink.pixel_stride = frame.ViewBitmap.row(1) - frame.ViewBitmap.row(0);
   ink.survey = context.survey;
   ink.survey_corners = context.survey_corners;
+  ink.band_first = context.band_first;
+  ink.band_last = context.band_last;
   ink.light = context.light.LightPosition;
   return ink;
 }

@@ -22,6 +22,9 @@ struct RasterContext {
   // When set, face i's corners as `survey` maps them, at [3 i, 3 i + 2], worked out
   // beforehand (projectSurveyCorners); the survey view then reads them instead.
   const ViewPosition* survey_corners = nullptr;
+  // Only rows band_first..band_last are drawn; each face draws there what it draws in the
+  // whole bitmap, so passes over bands that cover it make the same picture as one pass.
+  int band_first = 0, band_last = kBitmapSize - 1;
 };
 
 // The view number the rasteriser takes for the survey view; 1..3 are the views' own numbers

@@ -20,11 +20,14 @@ namespace {
 // Draws faces [first, last) of a shaded view into `target`, each followed by its corner
 // marks when it is selected and marks are on.
 void drawFaces(RedrawParts& parts, View view, bool bake, const std::vector<int>& flat_angles,
-               FrameBuffers& target, int first, int last) {
+               FrameBuffers& target, int first, int last, int band_first = 0,
+               int band_last = kBitmapSize - 1) {
   Scene& scene = parts.scene;
   const ShadingMode mode =
       modeOf(parts.views.ViewShading[static_cast<std::size_t>(viewIndex(view))]);
-  const RasterContext context{parts.light, parts.textures, parts.tools.polyl};
+  RasterContext context{parts.light, parts.textures, parts.tools.polyl};
+  context.band_first = band_first;
+  context.band_last = band_last;
   const bool marks = parts.tools.selectpoints || parts.tools.selectfaces;
   if (!bake && !marks) {
     const bool known = flat_angles.size() >= static_cast<std::size_t>(last);
@@ -54,6 +57,10 @@ std::vector<int> rowsNotCleared(int cleared_from) {
   rows.push_back(kBitmapSize - 1);
   return rows;
 }
+
+// Below this many faces a view is shared out by rows rather than by faces: every face is
+// then set up on both threads, which costs less than merging a second buffer.
+constexpr int kBandFaces = 30000;
 
 }  // namespace
 
@@ -125,32 +132,47 @@ std::optional<PixelRectangle> drawFacePass(RedrawParts& parts, View view, bool b
     drawFaces(parts, view, bake, flat_angles, frame, 0, faces);
     return std::nullopt;
   }
-  // The second half of the faces goes into a second buffer on another thread, and is then
-  // merged in by depth. Faces draw only inside the rectangle of their corners, so only that
-  // part of the second buffer is cleared and merged. Should either half fail, the rows the
-  // pass may change are put back as they were and the faces drawn again one by one.
+  // Few faces: both threads draw every face, each in its own half of the rows of the faces'
+  // rectangle, and nothing is merged. Many faces: the second half of them goes into a
+  // second buffer on another thread, and is then merged in by depth; faces draw only inside
+  // the rectangle of their corners, so only that part of the second buffer is cleared and
+  // merged. Should either side fail, the rows the pass may change are put back as they were
+  // and the faces drawn again one by one.
   const int cleared_from = std::max(parts.views.ScrollY[index], 0);
   SavedRows kept;
   kept.take(frame, rowsNotCleared(cleared_from));
-  FrameBuffers& later = frame.second();
   const PixelRectangle area = facesRectangle(frame, view);
-  const int half = faces / 2;
-  const SideFailures failures = runSideBySide(
-      &frame.worker(), [&] { drawFaces(parts, view, false, flat_angles, frame, 0, half); },
-      [&] {
-        for (int y = area.first_row; y <= area.last_row; ++y) {
-          std::fill(later.depthRow(y) + area.first_column, later.depthRow(y) + area.last_column + 1,
-                    kDepthClear);
-        }
-        drawFaces(parts, view, false, flat_angles, later, half, faces);
-      });
+  std::optional<PixelRectangle> merge;
+  SideFailures failures;
+  if (faces < kBandFaces) {
+    const int split = (area.first_row + area.last_row + 1) / 2;
+    failures = runSideBySide(
+        &frame.worker(),
+        [&] { drawFaces(parts, view, false, flat_angles, frame, 0, faces, 0, split - 1); },
+        [&] {
+          drawFaces(parts, view, false, flat_angles, frame, 0, faces, split, kBitmapSize - 1);
+        });
+  } else {
+    FrameBuffers& later = frame.second();
+    const int half = faces / 2;
+    merge = area;
+    failures = runSideBySide(
+        &frame.worker(), [&] { drawFaces(parts, view, false, flat_angles, frame, 0, half); },
+        [&] {
+          for (int y = area.first_row; y <= area.last_row; ++y) {
+            std::fill(later.depthRow(y) + area.first_column,
+                      later.depthRow(y) + area.last_column + 1, kDepthClear);
+          }
+          drawFaces(parts, view, false, flat_angles, later, half, faces);
+        });
+  }
   if (failures.any()) {
     kept.put(frame);
     frame.clearRows(cleared_from, true);
     drawFaces(parts, view, false, flat_angles, frame, 0, faces);  // throws where face by face does
     return std::nullopt;
   }
-  return area;
+  return merge;
 }
 
 void finishView(FrameBuffers& frame, Canvas* image, const std::optional<PixelRectangle>& merge,

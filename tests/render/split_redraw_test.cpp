@@ -1,6 +1,7 @@
-// The redraw draws large shaded views as two halves of the faces on two threads, merged by
-// depth. These tests compare it with drawing every face in order, pixel for pixel, also
-// when a face fails half-way.
+// The redraw draws large shaded views on two threads: each thread every face in its half of
+// the rows, or, for very many faces, each half of the faces, merged by depth. These tests
+// compare it with drawing every face in order, pixel for pixel, also when a face fails
+// half-way.
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -50,6 +51,17 @@ TEST(SplitRedraw, EveryModeAndViewMatchesDrawingFaceByFace) {
           << "variant " << variant << " view " << view;
     }
   }
+}
+
+TEST(SplitRedraw, VeryManyFacesMergedByDepthMatchDrawingFaceByFace) {
+  Workspace ws;
+  testing::startCrowd(ws, 31000, 3u, ShadingMode::Flat);
+  ws.views.ThreeWindows = false;
+  ws.views.SurveyVisible = false;
+  ws.views.CentrePoint = {5000, 5000, 5000};
+  redraw(ws);
+  const FrameBuffers expected = drawInOrder(ws, 1, ShadingMode::Flat);
+  EXPECT_TRUE(pixels(ws.frame.images[0], kImageSize) == pixels(expected.ViewBitmap, kImageSize));
 }
 
 TEST(SplitRedraw, FailureLeavesWhatDrawingFaceByFaceLeaves) {
