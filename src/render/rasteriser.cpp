@@ -90,15 +90,7 @@ class EdgeWalk {
   void start(const Corner<N>& from, const Corner<N>& to, std::int64_t offset) {
     rows_ = edgeRows(from.row, to.row);
 #pragma GCC unroll 8
-    for (int i = 0; i < N; ++i) {
-      const EdgeValue e = startEdgeValue(from.q[i], to.q[i], rows_, offset);
-      value_[i] = e.value;
-      whole_[i] = e.whole;
-      carry_[i] = e.carry;
-      part_[i] = e.part;
-      threshold_[i] = e.threshold;
-      remainder_[i] = e.remainder;
-    }
+    for (int i = 0; i < N; ++i) values_[i] = startEdgeValue(from.q[i], to.q[i], rows_, offset);
   }
   void advance() {
 #pragma GCC unroll 8
@@ -106,24 +98,20 @@ class EdgeWalk {
       // remainder + part reaches rows exactly when remainder >= rows - part (compared this
       // way the sum cannot overflow). Masks instead of a branch: the carry comes and goes
       // with the slope's fraction, which no branch predictor follows.
-      const std::uint32_t mask = 0u - static_cast<std::uint32_t>(remainder_[i] >= threshold_[i]);
-      value_[i] += whole_[i] + (carry_[i] & mask);
-      remainder_[i] += part_[i] - (rows_ & mask);  // modulo 2^32; the result is below rows
+      EdgeValue& e = values_[i];
+      const std::uint32_t mask = 0u - static_cast<std::uint32_t>(e.remainder >= e.threshold);
+      e.value += e.whole + (e.carry & mask);
+      e.remainder += e.part - (rows_ & mask);  // modulo 2^32; the result is below rows
     }
   }
   void read(std::int32_t* out) const {
 #pragma GCC unroll 8
-    for (int i = 0; i < N; ++i) out[i] = static_cast<std::int32_t>(value_[i]);
+    for (int i = 0; i < N; ++i) out[i] = static_cast<std::int32_t>(values_[i].value);
   }
 
  private:
   std::uint32_t rows_ = 1;
-  std::uint32_t value_[N] = {};
-  std::uint32_t whole_[N] = {};
-  std::uint32_t carry_[N] = {};
-  std::uint32_t part_[N] = {};
-  std::uint32_t threshold_[N] = {};
-  std::uint32_t remainder_[N] = {};
+  EdgeValue values_[N] = {};
 };
 
 #if defined(__SSE2__)
