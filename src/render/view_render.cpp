@@ -119,16 +119,16 @@ void prepareFlatAnglesAndBounds(RedrawParts& parts, bool bake, bool others) {
       growBoundsAndCentroid(parts.scene, parts.views.SceneCentroid, frame, worker);
     }
   };
-  if (!any_flat) {
-    grow(&frame.worker());
-    return;
-  }
   try {
+    if (!any_flat) {
+      grow(&frame.worker());
+      return;
+    }
     computeFlatAngles(parts.scene, parts.light.LightPosition, frame.flat_angles,
                       frame.flat_angle_sources, &frame.worker(), [&] { grow(nullptr); });
   } catch (...) {
-    // The angles are worked out before the bounds are grown: a face that fails leaves the
-    // bounds and the centroid as they were reset.
+    // A face that fails leaves the bounds and the centroid as they were reset, whichever
+    // of the passes over the faces got further.
     resetObjectBounds(parts.scene);
     parts.views.SceneCentroid = {};
     frame.corners_bounded = false;
