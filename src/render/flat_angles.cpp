@@ -54,14 +54,7 @@ void computeFlatAngles(const Scene& scene, const Point3& light, std::vector<int>
     sources.light = bitsOf(light);
   }
   if (!worthSplitting(faces)) {
-    std::uint64_t written = 0;
-    try {
-      workOut(scene, light, angles, sources, 0, faces, written);
-    } catch (...) {
-      sources.changes += written;
-      throw;
-    }
-    sources.changes += written;
+    workOut(scene, light, angles, sources, 0, faces, sources.changes);
     if (alongside) alongside();
     return;
   }

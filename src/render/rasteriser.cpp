@@ -46,11 +46,6 @@ ViewPoint projectCorner(int view, const FaceCorner& c, const SurveyProjection* s
   return toView(viewNumbered(view), c);
 }
 
-// One edge walked row by row: q1 + (q2 - q1) * k div rows for k = offset, offset + 1, ...
-// Division truncates toward zero, so each value is q1 plus or minus floor(|q2 - q1| k / rows),
-// which a quotient and a remainder carry from row to row. |q2 - q1| and rows are below 2^32,
-// so 32-bit unsigned arithmetic holds them; the values themselves are kept modulo 2^32,
-// which is exact because each lies between q1 and q2.
 // What one value of an edge from q1 to q2 over `rows` rows starts with, `offset` rows on.
 struct EdgeValue {
   std::uint32_t value, whole, carry, part, threshold, remainder;
@@ -82,6 +77,11 @@ inline std::uint32_t edgeRows(std::int32_t from_row, std::int32_t to_row) {
   return rows == 0 ? 1u : static_cast<std::uint32_t>(rows);
 }
 
+// One edge walked row by row: q1 + (q2 - q1) * k div rows for k = offset, offset + 1, ...
+// Division truncates toward zero, so each value is q1 plus or minus floor(|q2 - q1| k / rows),
+// which a quotient and a remainder carry from row to row. |q2 - q1| and rows are below 2^32,
+// so 32-bit unsigned arithmetic holds them; the values themselves are kept modulo 2^32,
+// which is exact because each lies between q1 and q2.
 template <int N>
 class EdgeWalk {
  public:

@@ -22,6 +22,11 @@ bool worthSplittingRows();
 struct SideFailures {
   std::exception_ptr here, there;
   bool any() const { return here || there; }
+  // Throws what this side threw, else what the other side threw, if anything.
+  void rethrow() const {
+    if (here) std::rethrow_exception(here);
+    if (there) std::rethrow_exception(there);
+  }
 };
 
 // A second thread kept for the split steps of one frame's redraws. A new thread for each

@@ -191,7 +191,7 @@ SurveyExtent mapCorners(const Scene& scene, const SurveyProjection& survey, int 
   const SideFailures failures = runSideBySide(
       worker, [&] { extent = projectRange(scene, survey, first, half - 1, corners); },
       [&] { later = projectRange(scene, survey, half, last, corners); });
-  if (failures.any()) std::rethrow_exception(failures.here ? failures.here : failures.there);
+  failures.rethrow();
   extent.finite = extent.finite && later.finite;
   extent.min_column = std::min(extent.min_column, later.min_column);
   extent.max_column = std::max(extent.max_column, later.max_column);

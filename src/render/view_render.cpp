@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <exception>
 #include <optional>
 #include <vector>
 
@@ -93,9 +92,9 @@ void growBoundsAndCentroid(Scene& scene, SceneCentroidSums& centroid, FrameBuffe
     sumCentroid(scene, centroid);
     return;
   }
-  const SideFailures failures = runSideBySide(
-      worker, [&] { growBounds(scene, frame); }, [&] { sumCentroid(scene, centroid); });
-  if (failures.any()) std::rethrow_exception(failures.here ? failures.here : failures.there);
+  runSideBySide(
+      worker, [&] { growBounds(scene, frame); }, [&] { sumCentroid(scene, centroid); })
+      .rethrow();
 }
 
 // A face's flat light angle does not depend on the view: worked out once for all the views
