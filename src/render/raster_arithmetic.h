@@ -158,9 +158,15 @@ inline int drawFourAtATime(std::int32_t* depth, std::uint8_t*& pixel, int x, int
     auto* depths = reinterpret_cast<__m128i*>(depth + x);
     const __m128i old_depth = _mm_loadu_si128(depths);
     const __m128i nearer = _mm_and_si128(_mm_cmpgt_epi32(z, old_depth), wanted);
+    const auto pattern = static_cast<std::size_t>(_mm_movemask_ps(_mm_castsi128_ps(nearer)));
+    if (pattern == 0) {
+      // Wholly hidden, as the back of a closed model is where its front was drawn first:
+      // nothing to write.
+      z = _mm_add_epi32(z, step4);
+      continue;
+    }
     _mm_storeu_si128(depths,
                      _mm_or_si128(_mm_and_si128(nearer, z), _mm_andnot_si128(nearer, old_depth)));
-    const auto pattern = static_cast<std::size_t>(_mm_movemask_ps(_mm_castsi128_ps(nearer)));
     const __m128i select =
         _mm_loadu_si128(reinterpret_cast<const __m128i*>(kPixelSelect[pattern].data()));
     std::int32_t tail;
