@@ -30,12 +30,16 @@ void workOut(const Scene& scene, const Point3& light, std::vector<int>& angles,
     std::array<std::uint32_t, 9> bits;
     for (int c = 0; c < 3; ++c)
       std::memcpy(&bits[static_cast<std::size_t>(3 * c)], &face.corners[c].x, 12);
-    if (sources.known[k] != 0 && sources.corners[k] == bits) continue;
-    sources.known[k] = 0;
+    std::uint8_t& known = sources.known[k];
+    if (known != 0 && sources.corners[k] == bits) {
+      known = kKeptAngle;
+      continue;
+    }
+    known = 0;
     angles[k] = flatLightAngle(face, light);
     ++written;
     sources.corners[k] = bits;
-    sources.known[k] = 1;
+    known = kWorkedOutAngle;
   }
 }
 
@@ -49,6 +53,7 @@ void computeFlatAngles(const Scene& scene, const Point3& light, std::vector<int>
   angles.resize(count);
   sources.corners.resize(count);
   sources.known.resize(count, 0);
+  sources.changes_before = sources.changes;
   if (bitsOf(light) != sources.light) {
     std::fill(sources.known.begin(), sources.known.end(), std::uint8_t{0});
     sources.light = bitsOf(light);

@@ -14,12 +14,18 @@ namespace facetry {
 // What the kept angles were worked out from.
 struct FlatAngleSources {
   std::vector<std::array<std::uint32_t, 9>> corners;  // face i's corners, bit for bit
-  std::vector<std::uint8_t> known;                    // 1 where angles[i] is for corners[i]
-  std::array<std::uint32_t, 3> light{};               // the light position, bit for bit
+  // Where angles[i] is for corners[i]: kKeptAngle when the last computeFlatAngles kept it,
+  // kWorkedOutAngle when it worked it out (and wrote corners[i]); 0 elsewhere.
+  std::vector<std::uint8_t> known;
+  std::array<std::uint32_t, 3> light{};  // the light position, bit for bit
   // How many times corners[i] have been written: it stays as it is while every face keeps
-  // its corners, bit for bit.
+  // its corners, bit for bit. `changes_before` is what it was before the last
+  // computeFlatAngles.
   std::uint64_t changes = 0;
+  std::uint64_t changes_before = 0;
 };
+inline constexpr std::uint8_t kKeptAngle = 1;
+inline constexpr std::uint8_t kWorkedOutAngle = 2;
 
 // Every face's flat light angle into `angles` (by face), on two threads for a large scene
 // (the second the worker's, when given), and `alongside` (when given) on the calling thread

@@ -9,6 +9,7 @@
 #include "render/canvas.h"
 #include "render/flat_angles.h"
 #include "render/normals_cache.h"
+#include "render/scan_corners.h"
 #include "render/side_by_side.h"
 #include "render/survey_projection.h"
 #include "scene/view_axes.h"
@@ -72,6 +73,8 @@ struct FrameBuffers {
   // The survey mapping of each face's corners, worked out once per survey redraw and kept
   // while nothing it is made of changes.
   KeptSurveyCorners survey_corners;
+  // The scan corners of the front, top and side views' faces, kept the same way.
+  std::array<KeptScanCorners, 3> scan_corners;
 
   // A second bitmap and depth buffer of the same size, made on first use, that a redraw
   // draws half of the faces into on a second thread.

@@ -213,6 +213,9 @@ struct FaceInk {
   int band_first, band_last;           // the rows this pass draws
   const SurveyProjection* survey;      // the mapping of view 4
   const ViewPosition* survey_corners;  // or its corners worked out beforehand
+  const ScanCorners* kept_corners;     // the faces' scan corners worked out before
+  ScanCorners* keep_corners;           // where to keep them as they are worked out
+  const std::uint8_t* renewed;         // which of the kept ones are out of date
 };
 
 [[noreturn]] void throwLightAngle(long long t) {
@@ -450,33 +453,56 @@ void drawFace(const FaceInk& ink, const Scene& scene, int face, int view) {
   const Face& f = scene.FaceTable[static_cast<std::size_t>(face)];
   const FaceShading& shading = scene.FaceShadingTable[static_cast<std::size_t>(face)];
 
-  // Sorted by row with three exchanges (0/1, 0/2, 1/2), each only when the first row is
-  // larger. Only the rows and corner numbers are exchanged, in registers; each corner's
-  // values are then read by its number.
-  ViewPoint p[3];
-  if (view == kSurveyRaster && ink.survey_corners != nullptr) {
-    const ViewPosition* given = ink.survey_corners + std::size_t{3} * static_cast<unsigned>(face);
-    p[0] = given[0], p[1] = given[1], p[2] = given[2];
-  } else {
-    p[0] = projectCorner(view, f.corners[0], ink.survey);
-    p[1] = projectCorner(view, f.corners[1], ink.survey);
-    p[2] = projectCorner(view, f.corners[2], ink.survey);
-  }
-  float r0 = p[0].row, r1 = p[1].row, r2 = p[2].row;
-  int k0 = 0, k1 = 1, k2 = 2;
-  if (r0 > r1) std::swap(r0, r1), std::swap(k0, k1);
-  if (r0 > r2) std::swap(r0, r2), std::swap(k0, k2);
-  if (r1 > r2) std::swap(r1, r2), std::swap(k1, k2);
-  const int order[3] = {k0, k1, k2};
-
   Corner<L::kCount> corners[3];
+  int order[3];
+  if (ink.kept_corners != nullptr && view != kSurveyRaster &&
+      (ink.renewed == nullptr || ink.renewed[face] != kWorkedOutAngle)) {
+    const ScanCorners& kept = ink.kept_corners[face];
+#pragma GCC unroll 3
+    for (int i = 0; i < 3; ++i) {
+      corners[i].row = kept.row[i];
+      corners[i].q[0] = kept.column[i];
+      corners[i].q[L::kDepth] = kept.depth[i];
+      order[i] = kept.corner[i];
+    }
+  } else {
+    // Sorted by row with three exchanges (0/1, 0/2, 1/2), each only when the first row is
+    // larger. Only the rows and corner numbers are exchanged, in registers; each corner's
+    // values are then read by its number.
+    ViewPoint p[3];
+    if (view == kSurveyRaster && ink.survey_corners != nullptr) {
+      const ViewPosition* given = ink.survey_corners + std::size_t{3} * static_cast<unsigned>(face);
+      p[0] = given[0], p[1] = given[1], p[2] = given[2];
+    } else {
+      p[0] = projectCorner(view, f.corners[0], ink.survey);
+      p[1] = projectCorner(view, f.corners[1], ink.survey);
+      p[2] = projectCorner(view, f.corners[2], ink.survey);
+    }
+    float r0 = p[0].row, r1 = p[1].row, r2 = p[2].row;
+    int k0 = 0, k1 = 1, k2 = 2;
+    if (r0 > r1) std::swap(r0, r1), std::swap(k0, k1);
+    if (r0 > r2) std::swap(r0, r2), std::swap(k0, k2);
+    if (r1 > r2) std::swap(r1, r2), std::swap(k1, k2);
+    order[0] = k0, order[1] = k1, order[2] = k2;
+    for (int i = 0; i < 3; ++i) {
+      const WholePoint whole = truncPosition(p[order[i]]);
+      corners[i].q[0] = whole.column;
+      corners[i].row = whole.row;
+      corners[i].q[L::kDepth] = toFixed(static_cast<std::uint32_t>(whole.depth));
+    }
+    if (ink.keep_corners != nullptr && view != kSurveyRaster) {
+      ScanCorners& keep = ink.keep_corners[face];
+      for (int i = 0; i < 3; ++i) {
+        keep.row[i] = corners[i].row;
+        keep.column[i] = corners[i].q[0];
+        keep.depth[i] = corners[i].q[L::kDepth];
+        keep.corner[i] = static_cast<std::uint8_t>(order[i]);
+      }
+    }
+  }
   for (int i = 0; i < 3; ++i) {
     Corner<L::kCount>& c = corners[i];
     const int k = order[i];
-    const WholePoint whole = truncPosition(p[k]);
-    c.q[0] = whole.column;
-    c.row = whole.row;
-    c.q[L::kDepth] = toFixed(static_cast<std::uint32_t>(whole.depth));
     if constexpr (Mode == ShadingMode::Gouraud) {
       c.q[L::kLight] = toFixed(shading.light[k]);
     }
@@ -536,6 +562,9 @@ FaceInk passInk(ShadingMode mode, const RasterContext& context, FrameBuffers& fr
   ink.survey_corners = context.survey_corners;
   ink.band_first = context.band_first;
   ink.band_last = context.band_last;
+  ink.kept_corners = context.kept_corners;
+  ink.keep_corners = context.keep_corners;
+  ink.renewed = context.renewed;
   ink.light = context.light.LightPosition;
   return ink;
 }

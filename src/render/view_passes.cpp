@@ -17,17 +17,28 @@ namespace facetry {
 
 namespace {
 
+// The scan corners a plain pass reads (when kept), the faces among them it works out anew
+// (when renewed), and where it keeps the ones it works out (when keep).
+struct ScanCornerUse {
+  const ScanCorners* kept = nullptr;
+  ScanCorners* keep = nullptr;
+  const std::uint8_t* renewed = nullptr;
+};
+
 // Draws faces [first, last) of a shaded view into `target`, each followed by its corner
 // marks when it is selected and marks are on.
 void drawFaces(RedrawParts& parts, View view, bool bake, const std::vector<int>& flat_angles,
                FrameBuffers& target, int first, int last, int band_first = 0,
-               int band_last = kBitmapSize - 1) {
+               int band_last = kBitmapSize - 1, ScanCornerUse scan = {}) {
   Scene& scene = parts.scene;
   const ShadingMode mode =
       modeOf(parts.views.ViewShading[static_cast<std::size_t>(viewIndex(view))]);
   RasterContext context{parts.light, parts.textures, parts.tools.polyl};
   context.band_first = band_first;
   context.band_last = band_last;
+  context.kept_corners = scan.kept;
+  context.keep_corners = scan.keep;
+  context.renewed = scan.renewed;
   const bool marks = parts.tools.selectpoints || parts.tools.selectfaces;
   if (!bake && !marks) {
     const bool known = flat_angles.size() >= static_cast<std::size_t>(last);
@@ -61,6 +72,39 @@ std::vector<int> rowsNotCleared(int cleared_from) {
 // Below this many faces a view is shared out by rows rather than by faces: every face is
 // then set up on both threads, which costs less than merging a second buffer.
 constexpr int kBandFaces = 30000;
+
+// How a plain pass over `faces` faces uses the view's kept scan corners. They are kept
+// only while the flat angles of each redraw compare every face's corners: when they were
+// made from the corners the faces have now, they are read; when from the corners of the
+// last such comparison, the faces whose corners changed since are worked out anew (and
+// kept); else they are all made afresh.
+ScanCornerUse scanCornerUse(FrameBuffers& frame, KeptScanCorners& kept, int faces) {
+  const FlatAngleSources& sources = frame.flat_angle_sources;
+  const bool compared = frame.flat_angles_current &&
+                        sources.corners.size() == static_cast<std::size_t>(faces) &&
+                        sources.known.size() == static_cast<std::size_t>(faces);
+  const bool usable = compared && kept.valid && kept.count == faces;
+  if (usable && kept.corner_changes == sources.changes) return {kept.faces.data()};
+  // Up to date again only once the pass has drawn every face.
+  kept.valid = false;
+  if (usable && kept.corner_changes == sources.changes_before) {
+    return {kept.faces.data(), kept.faces.data(), sources.known.data()};
+  }
+  if (!compared) return {};
+  if (kept.faces.size() < static_cast<std::size_t>(faces)) {
+    kept.faces.resize(static_cast<std::size_t>(faces));
+  }
+  return {nullptr, kept.faces.data()};
+}
+
+// After a pass that drew every face with `scan`, what it kept is up to date.
+void keepScanCorners(const FrameBuffers& frame, KeptScanCorners& kept, ScanCornerUse scan,
+                     int faces) {
+  if (scan.keep == nullptr) return;
+  kept.valid = true;
+  kept.count = faces;
+  kept.corner_changes = frame.flat_angle_sources.changes;
+}
 
 }  // namespace
 
@@ -128,8 +172,15 @@ std::optional<PixelRectangle> drawFacePass(RedrawParts& parts, View view, bool b
   const int faces = parts.scene.FaceCount;
   const bool marks = parts.tools.selectpoints || parts.tools.selectfaces;
   // Marks are not depth tested, so they only come out right drawn in face order.
-  if (bake || marks || !worthSplitting(faces)) {
+  if (bake || marks) {
     drawFaces(parts, view, bake, flat_angles, frame, 0, faces);
+    return std::nullopt;
+  }
+  KeptScanCorners& kept_scan = frame.scan_corners[index];
+  const ScanCornerUse scan = scanCornerUse(frame, kept_scan, faces);
+  if (!worthSplitting(faces)) {
+    drawFaces(parts, view, false, flat_angles, frame, 0, faces, 0, kBitmapSize - 1, scan);
+    keepScanCorners(frame, kept_scan, scan, faces);
     return std::nullopt;
   }
   // Few faces: both threads draw every face, each in its own half of the rows of the faces'
@@ -148,24 +199,31 @@ std::optional<PixelRectangle> drawFacePass(RedrawParts& parts, View view, bool b
     const int split = (area.first_row + area.last_row + 1) / 2;
     failures = runSideBySide(
         &frame.worker(),
-        [&] { drawFaces(parts, view, false, flat_angles, frame, 0, faces, 0, split - 1); },
+        [&] { drawFaces(parts, view, false, flat_angles, frame, 0, faces, 0, split - 1, scan); },
         [&] {
-          drawFaces(parts, view, false, flat_angles, frame, 0, faces, split, kBitmapSize - 1);
+          // The first side keeps what is worked out; this one only reads what it did not
+          // work out.
+          drawFaces(parts, view, false, flat_angles, frame, 0, faces, split, kBitmapSize - 1,
+                    {scan.kept, nullptr, scan.renewed});
         });
   } else {
     FrameBuffers& later = frame.second();
     const int half = faces / 2;
     merge = area;
     failures = runSideBySide(
-        &frame.worker(), [&] { drawFaces(parts, view, false, flat_angles, frame, 0, half); },
+        &frame.worker(),
+        [&] {
+          drawFaces(parts, view, false, flat_angles, frame, 0, half, 0, kBitmapSize - 1, scan);
+        },
         [&] {
           for (int y = area.first_row; y <= area.last_row; ++y) {
             std::fill(later.depthRow(y) + area.first_column,
                       later.depthRow(y) + area.last_column + 1, kDepthClear);
           }
-          drawFaces(parts, view, false, flat_angles, later, half, faces);
+          drawFaces(parts, view, false, flat_angles, later, half, faces, 0, kBitmapSize - 1, scan);
         });
   }
+  if (!failures.any()) keepScanCorners(frame, kept_scan, scan, faces);
   if (failures.any()) {
     kept.put(frame);
     frame.clearRows(cleared_from, true);
