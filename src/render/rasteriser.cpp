@@ -606,7 +606,17 @@ template <ShadingMode Mode>
 void drawFaces(Scene& scene, int first, int last, int view, const RasterContext& context,
                FrameBuffers& frame, const int* flat_angles) {
   FaceInk ink = passInk(Mode, context, frame);
+  // With the rows of every face known, those drawn by the pass over the other rows only
+  // are passed over whole.
+  const bool pass_over = context.share_rows && context.kept_corners != nullptr;
   for (int face = first; face < last; ++face) {
+    if (pass_over && (context.renewed == nullptr || context.renewed[face] != kWorkedOutAngle)) {
+      const ScanCorners& kept = context.kept_corners[face];
+      if ((kept.row[0] > context.band_last && context.band_last < kLastRow) ||
+          (kept.row[2] < context.band_first && context.band_first > 0)) {
+        continue;
+      }
+    }
     const Face& f = scene.FaceTable[static_cast<std::size_t>(face)];
     int angle = 90;
     if constexpr (Mode == ShadingMode::Flat) {

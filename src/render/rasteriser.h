@@ -32,6 +32,10 @@ struct RasterContext {
   const ScanCorners* kept_corners = nullptr;
   ScanCorners* keep_corners = nullptr;
   const std::uint8_t* renewed = nullptr;
+  // Set when another pass draws the other rows (band_first > 0 or band_last < 815): a face
+  // whose kept corners put it wholly in those rows is then left to it, ink and all, so that
+  // only it fails on the face. Every face that could fail stays in one of the two passes.
+  bool share_rows = false;
 };
 
 // The view number the rasteriser takes for the survey view; 1..3 are the views' own numbers

@@ -39,6 +39,7 @@ void drawFaces(RedrawParts& parts, View view, bool bake, const std::vector<int>&
   context.kept_corners = scan.kept;
   context.keep_corners = scan.keep;
   context.renewed = scan.renewed;
+  context.share_rows = band_first > 0 || band_last < kBitmapSize - 1;
   const bool marks = parts.tools.selectpoints || parts.tools.selectfaces;
   if (!bake && !marks) {
     const bool known = flat_angles.size() >= static_cast<std::size_t>(last);

@@ -108,6 +108,27 @@ TEST(SplitRedraw, FailureLeavesWhatDrawingFaceByFaceLeaves) {
   EXPECT_TRUE(ws.frame.DepthBuffer == expected.DepthBuffer);
 }
 
+// Once its corners are kept, a face is inked only by the thread whose rows it reaches (or,
+// above or below the bitmap, by the nearer one), which still reports its failure.
+TEST(SplitRedraw, AFaceWithKeptCornersFailsOnTheThreadOfItsRows) {
+  Workspace ws;
+  startWorkspace(ws, 2);
+  testing::addCrowd(ws, 5000, 17);
+  ws.views.ThreeWindows = false;
+  ws.views.SurveyVisible = false;
+  for (FaceCorner& c : ws.scene.FaceTable[10].corners) c.y = -100;  // above row 0
+  for (FaceCorner& c : ws.scene.FaceTable[20].corners) c.y = 900;   // below the bitmap
+  redraw(ws);
+  for (int face : {10, 20, 4000}) {
+    ws.scene.FaceTable[static_cast<std::size_t>(face)].material = 101;
+    EXPECT_THROW(redraw(ws), RangeError) << "face " << face;
+    const FrameBuffers expected = drawInOrder(ws, 1, ShadingMode::Flat);
+    EXPECT_TRUE(pixels(ws.frame.ViewBitmap, kImageSize) == pixels(expected.ViewBitmap, kImageSize));
+    ws.scene.FaceTable[static_cast<std::size_t>(face)].material = 0;
+    redraw(ws);
+  }
+}
+
 TEST(SplitRedraw, AFaceThatFailsOnTheSecondThreadIsReportedAndLeavesBoundsReset) {
   Workspace ws;
   startWorkspace(ws, 2);
