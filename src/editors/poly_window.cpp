@@ -74,15 +74,19 @@ void polyPreview(const PolyCreator& pc, Workspace& ws) {
   const int start = scene.FaceCount;
   const bool faces_full = scene.FacesFull;
   const bool angles_current = ws.frame.flat_angles_current;
+  const bool corners_compared = ws.frame.corners_compared;
   NullHost quiet;
   buildPolySolid(pc, scene, quiet);
-  ws.frame.flat_angles_current = false;  // the cached angles belong to the scene's faces
+  // The cached angles and corners belong to the scene's faces.
+  ws.frame.flat_angles_current = false;
+  ws.frame.corners_compared = false;
   SurveyParts parts = ws.surveyParts();
   bercenter(scene, ws.views, start, scene.FaceCount - 1);
   surveyTeken(parts, false, start, scene.FaceCount - 1);
   scene.FaceCount = start;
   scene.FacesFull = faces_full;
   ws.frame.flat_angles_current = angles_current;
+  ws.frame.corners_compared = corners_compared;
 }
 
 void tekenen(PolyCreator& pc, Workspace& ws) {

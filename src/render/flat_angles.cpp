@@ -19,27 +19,32 @@ std::array<std::uint32_t, 3> bitsOf(const Point3& p) {
   return bits;
 }
 
-// The angles of faces first..last - 1 that are not kept, counting in `written` the faces
-// whose corners are written. A face that fails leaves its entry unknown and the exception
-// goes to the caller.
+// The angles of faces first..last - 1 that are not kept (when `angles_wanted`), counting in
+// `written` the faces whose corners are written. A face that fails is left without a known
+// angle and the exception goes to the caller.
 void workOut(const Scene& scene, const Point3& light, std::vector<int>& angles,
-             FlatAngleSources& sources, int first, int last, std::uint64_t& written) {
+             FlatAngleSources& sources, int first, int last, std::uint64_t& written,
+             bool angles_wanted) {
   for (int i = first; i < last; ++i) {
     const auto k = static_cast<std::size_t>(i);
     const Face& face = scene.FaceTable[k];
     std::array<std::uint32_t, 9> bits;
     for (int c = 0; c < 3; ++c)
       std::memcpy(&bits[static_cast<std::size_t>(3 * c)], &face.corners[c].x, 12);
-    std::uint8_t& known = sources.known[k];
-    if (known != 0 && sources.corners[k] == bits) {
-      known = kKeptAngle;
+    std::uint8_t& state = sources.state[k];
+    if ((state & kCornersHeld) != 0 && sources.corners[k] == bits) {
+      state &= static_cast<std::uint8_t>(~kCornersWritten);
+      if (angles_wanted && (state & kAngleKnown) == 0) {
+        angles[k] = flatLightAngle(face, light);
+        state |= kAngleKnown;
+      }
       continue;
     }
-    known = 0;
-    angles[k] = flatLightAngle(face, light);
+    state = 0;
+    if (angles_wanted) angles[k] = flatLightAngle(face, light);
     ++written;
     sources.corners[k] = bits;
-    known = kWorkedOutAngle;
+    state = kCornersHeld | kCornersWritten | (angles_wanted ? kAngleKnown : 0);
   }
 }
 
@@ -47,19 +52,19 @@ void workOut(const Scene& scene, const Point3& light, std::vector<int>& angles,
 
 void computeFlatAngles(const Scene& scene, const Point3& light, std::vector<int>& angles,
                        FlatAngleSources& sources, SideWorker* worker,
-                       const std::function<void()>& alongside) {
+                       const std::function<void()>& alongside, bool angles_wanted) {
   const int faces = scene.FaceCount;
   const auto count = static_cast<std::size_t>(faces);
   angles.resize(count);
   sources.corners.resize(count);
-  sources.known.resize(count, 0);
+  sources.state.resize(count, 0);
   sources.changes_before = sources.changes;
-  if (bitsOf(light) != sources.light) {
-    std::fill(sources.known.begin(), sources.known.end(), std::uint8_t{0});
+  if (angles_wanted && bitsOf(light) != sources.light) {
+    for (std::uint8_t& state : sources.state) state &= static_cast<std::uint8_t>(~kAngleKnown);
     sources.light = bitsOf(light);
   }
   if (!worthSplitting(faces)) {
-    workOut(scene, light, angles, sources, 0, faces, sources.changes);
+    workOut(scene, light, angles, sources, 0, faces, sources.changes, angles_wanted);
     if (alongside) alongside();
     return;
   }
@@ -76,12 +81,12 @@ void computeFlatAngles(const Scene& scene, const Point3& light, std::vector<int>
   const auto take = [&](Side& side) {
     for (int first, last; blocks.take(first, last);) {
       try {
-        workOut(scene, light, angles, sources, first, last, side.written);
+        workOut(scene, light, angles, sources, first, last, side.written, angles_wanted);
       } catch (...) {
         // The face that failed is the first of the block still unknown: those before it are
         // known, kept or worked out.
         int at = first;
-        while (at < last && sources.known[static_cast<std::size_t>(at)] != 0) ++at;
+        while (at < last && (sources.state[static_cast<std::size_t>(at)] & kAngleKnown) != 0) ++at;
         side.failed_at = at;
         side.failure = std::current_exception();
         return;

@@ -14,9 +14,10 @@ namespace facetry {
 // What the kept angles were worked out from.
 struct FlatAngleSources {
   std::vector<std::array<std::uint32_t, 9>> corners;  // face i's corners, bit for bit
-  // Where angles[i] is for corners[i]: kKeptAngle when the last computeFlatAngles kept it,
-  // kWorkedOutAngle when it worked it out (and wrote corners[i]); 0 elsewhere.
-  std::vector<std::uint8_t> known;
+  // Per face: kCornersHeld when corners[i] holds its corners, kCornersWritten when the last
+  // computeFlatAngles wrote them (they had changed), kAngleKnown when angles[i] is for them
+  // and for the light.
+  std::vector<std::uint8_t> state;
   std::array<std::uint32_t, 3> light{};  // the light position, bit for bit
   // How many times corners[i] have been written: it stays as it is while every face keeps
   // its corners, bit for bit. `changes_before` is what it was before the last
@@ -24,16 +25,18 @@ struct FlatAngleSources {
   std::uint64_t changes = 0;
   std::uint64_t changes_before = 0;
 };
-inline constexpr std::uint8_t kKeptAngle = 1;
-inline constexpr std::uint8_t kWorkedOutAngle = 2;
+inline constexpr std::uint8_t kAngleKnown = 1;
+inline constexpr std::uint8_t kCornersHeld = 2;
+inline constexpr std::uint8_t kCornersWritten = 4;
 
 // Every face's flat light angle into `angles` (by face), on two threads for a large scene
 // (the second the worker's, when given), and `alongside` (when given) on the calling thread
 // meanwhile. A face whose corners and the light are bit for bit those `sources` holds for it
 // keeps its angle. Throws what the first face that fails throws (as working them out one by
-// one would), else what `alongside` throws; `alongside` may have run either way.
+// one would), else what `alongside` throws; `alongside` may have run either way. Without
+// `angles_wanted` only the corners are compared and held, and nothing but `alongside` fails.
 void computeFlatAngles(const Scene& scene, const Point3& light, std::vector<int>& angles,
                        FlatAngleSources& sources, SideWorker* worker = nullptr,
-                       const std::function<void()>& alongside = {});
+                       const std::function<void()>& alongside = {}, bool angles_wanted = true);
 
 }  // namespace facetry

@@ -62,6 +62,9 @@ struct FrameBuffers {
   std::vector<int> flat_angles;
   bool flat_angles_current = false;
   FlatAngleSources flat_angle_sources;
+  // Set while a redraw runs whose flat angle pass compared every face's corners with
+  // flat_angle_sources (angles wanted or not), which then holds them.
+  bool corners_compared = false;
   // The least and greatest x, y and z over every corner of the scene, gathered by a redraw
   // before its face passes (corners that are not numbers left out); valid while
   // `corners_bounded` is set, during that redraw.
@@ -73,8 +76,11 @@ struct FrameBuffers {
   // The survey mapping of each face's corners, worked out once per survey redraw and kept
   // while nothing it is made of changes.
   KeptSurveyCorners survey_corners;
-  // The scan corners of the front, top and side views' faces, kept the same way.
+  // The scan corners of the front, top and side views' faces, kept the same way, and those
+  // of the survey view, kept while its mapped corners are (their corner_changes counts
+  // KeptSurveyCorners::mappings).
   std::array<KeptScanCorners, 3> scan_corners;
+  KeptScanCorners survey_scan_corners;
 
   // A second bitmap and depth buffer of the same size, made on first use, that a redraw
   // draws half of the faces into on a second thread.

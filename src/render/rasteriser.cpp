@@ -455,8 +455,8 @@ void drawFace(const FaceInk& ink, const Scene& scene, int face, int view) {
 
   Corner<L::kCount> corners[3];
   int order[3];
-  if (ink.kept_corners != nullptr && view != kSurveyRaster &&
-      (ink.renewed == nullptr || ink.renewed[face] != kWorkedOutAngle)) {
+  if (ink.kept_corners != nullptr &&
+      (ink.renewed == nullptr || (ink.renewed[face] & kCornersWritten) == 0)) {
     const ScanCorners& kept = ink.kept_corners[face];
 #pragma GCC unroll 3
     for (int i = 0; i < 3; ++i) {
@@ -490,7 +490,7 @@ void drawFace(const FaceInk& ink, const Scene& scene, int face, int view) {
       corners[i].row = whole.row;
       corners[i].q[L::kDepth] = toFixed(static_cast<std::uint32_t>(whole.depth));
     }
-    if (ink.keep_corners != nullptr && view != kSurveyRaster) {
+    if (ink.keep_corners != nullptr) {
       ScanCorners& keep = ink.keep_corners[face];
       for (int i = 0; i < 3; ++i) {
         keep.row[i] = corners[i].row;
@@ -610,7 +610,8 @@ void drawFaces(Scene& scene, int first, int last, int view, const RasterContext&
   // are passed over whole.
   const bool pass_over = context.share_rows && context.kept_corners != nullptr;
   for (int face = first; face < last; ++face) {
-    if (pass_over && (context.renewed == nullptr || context.renewed[face] != kWorkedOutAngle)) {
+    if (pass_over &&
+        (context.renewed == nullptr || (context.renewed[face] & kCornersWritten) == 0)) {
       const ScanCorners& kept = context.kept_corners[face];
       if ((kept.row[0] > context.band_last && context.band_last < kLastRow) ||
           (kept.row[2] < context.band_first && context.band_first > 0)) {

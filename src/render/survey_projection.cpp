@@ -213,6 +213,7 @@ SurveyExtent projectSurveyCorners(const Scene& scene, const SurveyProjection& su
     return kept.extent;
   }
   kept.valid = false;
+  ++kept.mappings;
   if (kept.corners.size() < needed) kept.corners.resize(needed);
   kept.extent = mapCorners(scene, survey, first, last, kept.corners.data(), worker);
   if (corner_changes != nullptr) {

@@ -45,6 +45,7 @@ struct KeptSurveyCorners {
   std::array<std::uint64_t, 10> mapping{};
   int first = 0, last = -1, faces = 0;
   std::uint64_t corner_changes = 0;
+  std::uint64_t mappings = 0;  // how many times corners were mapped
 };
 
 // The mapping of the corners of faces first..last (0 <= first <= last < FaceCount) into

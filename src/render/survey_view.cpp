@@ -60,12 +60,24 @@ void surveyTeken(SurveyParts& parts, bool suppress, int first, int last) {
     // The flat angles of this redraw, when worked out, compared every face's corners with
     // the ones they were last worked out from.
     const bool corners_compared =
-        frame.flat_angles_current &&
+        frame.corners_compared &&
         frame.flat_angle_sources.corners.size() == static_cast<std::size_t>(parts.scene.FaceCount);
     const SurveyExtent extent = projectSurveyCorners(
         parts.scene, projection, from, end, frame.survey_corners,
         corners_compared ? &frame.flat_angle_sources.changes : nullptr, &frame.worker());
     context.survey_corners = frame.survey_corners.corners.data();
+    // Their scan corners are kept with them: read while no corner is mapped again.
+    KeptScanCorners& scan = frame.survey_scan_corners;
+    const int faces = parts.scene.FaceCount;
+    if (scan.valid && scan.count == faces && scan.corner_changes == frame.survey_corners.mappings) {
+      context.kept_corners = scan.faces.data();
+    } else {
+      scan.valid = false;
+      if (scan.faces.size() < static_cast<std::size_t>(faces)) {
+        scan.faces.resize(static_cast<std::size_t>(faces));
+      }
+      context.keep_corners = scan.faces.data();
+    }
     // The corners, mapped once, tell which rows the faces can draw in: the picture's, which
     // were cleared above, and the rows below it down to the lowest corner, which keep what
     // the views left there. Half of the faces go into the second buffer on another thread,
@@ -105,6 +117,11 @@ void surveyTeken(SurveyParts& parts, bool suppress, int first, int last) {
       }
     } else {
       draw(frame, from, end);
+    }
+    if (context.keep_corners != nullptr) {
+      scan.valid = true;
+      scan.count = faces;
+      scan.corner_changes = frame.survey_corners.mappings;
     }
   }
   survey.Image4.copyFrom(frame.ViewBitmap);

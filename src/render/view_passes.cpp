@@ -81,15 +81,15 @@ constexpr int kBandFaces = 30000;
 // kept); else they are all made afresh.
 ScanCornerUse scanCornerUse(FrameBuffers& frame, KeptScanCorners& kept, int faces) {
   const FlatAngleSources& sources = frame.flat_angle_sources;
-  const bool compared = frame.flat_angles_current &&
+  const bool compared = frame.corners_compared &&
                         sources.corners.size() == static_cast<std::size_t>(faces) &&
-                        sources.known.size() == static_cast<std::size_t>(faces);
+                        sources.state.size() == static_cast<std::size_t>(faces);
   const bool usable = compared && kept.valid && kept.count == faces;
   if (usable && kept.corner_changes == sources.changes) return {kept.faces.data()};
   // Up to date again only once the pass has drawn every face.
   kept.valid = false;
   if (usable && kept.corner_changes == sources.changes_before) {
-    return {kept.faces.data(), kept.faces.data(), sources.known.data()};
+    return {kept.faces.data(), kept.faces.data(), sources.state.data()};
   }
   if (!compared) return {};
   if (kept.faces.size() < static_cast<std::size_t>(faces)) {

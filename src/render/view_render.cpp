@@ -103,6 +103,7 @@ void prepareFlatAnglesAndBounds(RedrawParts& parts, bool bake, bool others) {
   const ViewState& views = parts.views;
   FrameBuffers& frame = parts.frame;
   frame.flat_angles_current = false;
+  frame.corners_compared = false;
   bool any_flat = false;
   for (View view : kViews) {
     if (view != View::Front && !others) break;
@@ -118,13 +119,17 @@ void prepareFlatAnglesAndBounds(RedrawParts& parts, bool bake, bool others) {
       growBoundsAndCentroid(parts.scene, parts.views.SceneCentroid, frame, worker);
     }
   };
+  // Any shaded picture compares the corners too, so that the scan corners it keeps can be
+  // trusted; only the flat ones want the angles.
+  const bool any_picture = anyShaded(views) || (!bake && views.SurveyVisible);
   try {
-    if (!any_flat) {
+    if (!any_flat && !any_picture) {
       grow(&frame.worker());
       return;
     }
-    computeFlatAngles(parts.scene, parts.light.LightPosition, frame.flat_angles,
-                      frame.flat_angle_sources, &frame.worker(), [&] { grow(nullptr); });
+    computeFlatAngles(
+        parts.scene, parts.light.LightPosition, frame.flat_angles, frame.flat_angle_sources,
+        &frame.worker(), [&] { grow(nullptr); }, any_flat);
   } catch (...) {
     // A face that fails leaves the bounds and the centroid as they were reset, whichever
     // of the passes over the faces got further.
@@ -133,7 +138,8 @@ void prepareFlatAnglesAndBounds(RedrawParts& parts, bool bake, bool others) {
     frame.corners_bounded = false;
     throw;
   }
-  frame.flat_angles_current = true;
+  frame.corners_compared = true;
+  frame.flat_angles_current = any_flat;
 }
 
 // How a view's rows are cleared before it is drawn: from its scroll row on, the depths too
@@ -215,6 +221,7 @@ void teken(RedrawParts& parts, bool bake) {
 
   if (!bake && parts.hooks.survey) parts.hooks.survey();
   frame.flat_angles_current = false;
+  frame.corners_compared = false;
   frame.corners_bounded = false;
   if (!bake && parts.hooks.curves) parts.hooks.curves();
 
