@@ -66,33 +66,35 @@ TEST(SplitRedraw, VeryManyFacesMergedByDepthMatchDrawingFaceByFace) {
 
 // Each view keeps its faces' scan corners between redraws: read while no corner moves,
 // worked out again for the faces that moved, and made afresh after a redraw that did not draw
-// the view shaded, whatever moved meanwhile.
+// the view shaded, whatever moved meanwhile; flat, and smooth, where no angle is wanted.
 TEST(SplitRedraw, KeptScanCornersFollowEveryMove) {
-  Workspace ws;
-  testing::startCrowd(ws, 6000, 21u, ShadingMode::Flat);
-  ws.views.SurveyVisible = false;
-  ws.views.CentrePoint = {5000, 5000, 5000};
-  const auto matches = [&](const char* step) {
-    for (int view = 1; view <= 3; ++view) {
-      const FrameBuffers expected = drawInOrder(ws, view, ShadingMode::Flat);
-      EXPECT_TRUE(pixels(ws.frame.images[static_cast<std::size_t>(view - 1)], kImageSize) ==
-                  pixels(expected.ViewBitmap, kImageSize))
-          << step << ", view " << view;
-    }
-  };
-  redraw(ws);
-  redraw(ws);
-  ws.scene.FaceTable[100].corners[0].x += 40;
-  ws.scene.FaceTable[5000].corners[2].y += 30;
-  redraw(ws);
-  matches("after a move");
-  ws.views.ViewShading[1].shaded = false;
-  for (int i = 200; i < 300; ++i)
-    ws.scene.FaceTable[static_cast<std::size_t>(i)].corners[1].z -= 50;
-  redraw(ws);
-  ws.views.ViewShading[1].shaded = true;
-  redraw(ws);
-  matches("after a move while the top view was wire-frame");
+  for (const ShadingMode mode : {ShadingMode::Flat, ShadingMode::Gouraud}) {
+    Workspace ws;
+    testing::startCrowd(ws, 6000, 21u, mode);
+    ws.views.SurveyVisible = false;
+    ws.views.CentrePoint = {5000, 5000, 5000};
+    const auto matches = [&](const char* step) {
+      for (int view = 1; view <= 3; ++view) {
+        const FrameBuffers expected = drawInOrder(ws, view, mode);
+        EXPECT_TRUE(pixels(ws.frame.images[static_cast<std::size_t>(view - 1)], kImageSize) ==
+                    pixels(expected.ViewBitmap, kImageSize))
+            << step << ", view " << view << ", mode " << static_cast<int>(mode);
+      }
+    };
+    redraw(ws);
+    redraw(ws);
+    ws.scene.FaceTable[100].corners[0].x += 40;
+    ws.scene.FaceTable[5000].corners[2].y += 30;
+    redraw(ws);
+    matches("after a move");
+    ws.views.ViewShading[1].shaded = false;
+    for (int i = 200; i < 300; ++i)
+      ws.scene.FaceTable[static_cast<std::size_t>(i)].corners[1].z -= 50;
+    redraw(ws);
+    ws.views.ViewShading[1].shaded = true;
+    redraw(ws);
+    matches("after a move while the top view was wire-frame");
+  }
 }
 
 TEST(SplitRedraw, FailureLeavesWhatDrawingFaceByFaceLeaves) {
