@@ -66,11 +66,14 @@ void surveyTeken(SurveyParts& parts, bool suppress, int first, int last) {
         parts.scene, projection, from, end, frame.survey_corners,
         corners_compared ? &frame.flat_angle_sources.changes : nullptr, &frame.worker());
     context.survey_corners = frame.survey_corners.corners.data();
-    // Their scan corners are kept with them: read while no corner is mapped again.
+    // Their scan corners are kept with them, when they are kept: read while no corner is
+    // mapped again.
     KeptScanCorners& scan = frame.survey_scan_corners;
     const int faces = parts.scene.FaceCount;
     if (scan.valid && scan.count == faces && scan.corner_changes == frame.survey_corners.mappings) {
       context.kept_corners = scan.faces.data();
+    } else if (!corners_compared) {
+      scan.valid = false;
     } else {
       scan.valid = false;
       if (scan.faces.size() < static_cast<std::size_t>(faces)) {
