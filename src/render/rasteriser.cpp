@@ -218,6 +218,15 @@ struct FaceInk {
   const std::uint8_t* renewed;         // which of the kept ones are out of date
 };
 
+// Face `face`'s kept scan corners, or null where none are kept or its corners changed.
+inline const ScanCorners* keptCornersOf(const ScanCorners* kept, const std::uint8_t* renewed,
+                                        int face) {
+  if (kept == nullptr || (renewed != nullptr && (renewed[face] & kCornersWritten) != 0)) {
+    return nullptr;
+  }
+  return kept + face;
+}
+
 [[noreturn]] void throwLightAngle(long long t) {
   throw RangeError("light angle " + std::to_string(t) + " is outside 0..180");
 }
@@ -455,9 +464,8 @@ void drawFace(const FaceInk& ink, const Scene& scene, int face, int view) {
 
   Corner<L::kCount> corners[3];
   int order[3];
-  if (ink.kept_corners != nullptr &&
-      (ink.renewed == nullptr || (ink.renewed[face] & kCornersWritten) == 0)) {
-    const ScanCorners& kept = ink.kept_corners[face];
+  if (const ScanCorners* kept_face = keptCornersOf(ink.kept_corners, ink.renewed, face)) {
+    const ScanCorners& kept = *kept_face;
 #pragma GCC unroll 3
     for (int i = 0; i < 3; ++i) {
       corners[i].row = kept.row[i];
@@ -606,17 +614,14 @@ template <ShadingMode Mode>
 void drawFaces(Scene& scene, int first, int last, int view, const RasterContext& context,
                FrameBuffers& frame, const int* flat_angles) {
   FaceInk ink = passInk(Mode, context, frame);
-  // With the rows of every face known, those drawn by the pass over the other rows only
-  // are passed over whole.
-  const bool pass_over = context.share_rows && context.kept_corners != nullptr;
   for (int face = first; face < last; ++face) {
-    if (pass_over &&
-        (context.renewed == nullptr || (context.renewed[face] & kCornersWritten) == 0)) {
-      const ScanCorners& kept = context.kept_corners[face];
-      if ((kept.row[0] > context.band_last && context.band_last < kLastRow) ||
-          (kept.row[2] < context.band_first && context.band_first > 0)) {
-        continue;
-      }
+    // A face whose rows are known and drawn only by the pass over the other rows is passed
+    // over whole.
+    const ScanCorners* kept =
+        context.share_rows ? keptCornersOf(context.kept_corners, context.renewed, face) : nullptr;
+    if (kept != nullptr && ((kept->row[0] > context.band_last && context.band_last < kLastRow) ||
+                            (kept->row[2] < context.band_first && context.band_first > 0))) {
+      continue;
     }
     const Face& f = scene.FaceTable[static_cast<std::size_t>(face)];
     int angle = 90;

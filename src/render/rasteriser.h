@@ -25,10 +25,10 @@ struct RasterContext {
   // Only rows band_first..band_last are drawn; each face draws there what it draws in the
   // whole bitmap, so passes over bands that cover it make the same picture as one pass.
   int band_first = 0, band_last = kBitmapSize - 1;
-  // When `kept_corners` is set, face i starts from kept_corners[i]
-  // instead of its corners, except where `renewed` is set and renewed[i] has
-  // kCornersWritten (its corners changed); a face that does not start from them has its
-  // scan corners written to keep_corners[i], when that is set, as it is drawn.
+  // When `kept_corners` is set, face i starts from kept_corners[i] instead of its corners,
+  // except where `renewed` is set and renewed[i] has kCornersWritten (its corners changed);
+  // a face that does not start from them has its scan corners written to keep_corners[i],
+  // when that is set, as it is drawn.
   const ScanCorners* kept_corners = nullptr;
   ScanCorners* keep_corners = nullptr;
   const std::uint8_t* renewed = nullptr;

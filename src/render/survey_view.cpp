@@ -70,16 +70,12 @@ void surveyTeken(SurveyParts& parts, bool suppress, int first, int last) {
     // mapped again.
     KeptScanCorners& scan = frame.survey_scan_corners;
     const int faces = parts.scene.FaceCount;
-    if (scan.valid && scan.count == faces && scan.corner_changes == frame.survey_corners.mappings) {
+    if (scan.current(faces, frame.survey_corners.mappings)) {
       context.kept_corners = scan.faces.data();
     } else if (!corners_compared) {
       scan.valid = false;
     } else {
-      scan.valid = false;
-      if (scan.faces.size() < static_cast<std::size_t>(faces)) {
-        scan.faces.resize(static_cast<std::size_t>(faces));
-      }
-      context.keep_corners = scan.faces.data();
+      context.keep_corners = scan.remake(faces);
     }
     // The corners, mapped once, tell which rows the faces can draw in: the picture's, which
     // were cleared above, and the rows below it down to the lowest corner, which keep what
@@ -121,11 +117,7 @@ void surveyTeken(SurveyParts& parts, bool suppress, int first, int last) {
     } else {
       draw(frame, from, end);
     }
-    if (context.keep_corners != nullptr) {
-      scan.valid = true;
-      scan.count = faces;
-      scan.corner_changes = frame.survey_corners.mappings;
-    }
+    if (context.keep_corners != nullptr) scan.made(faces, frame.survey_corners.mappings);
   }
   survey.Image4.copyFrom(frame.ViewBitmap);
   if (parts.views.CrossOn) drawCross(survey);

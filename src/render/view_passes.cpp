@@ -84,27 +84,20 @@ ScanCornerUse scanCornerUse(FrameBuffers& frame, KeptScanCorners& kept, int face
   const bool compared = frame.corners_compared &&
                         sources.corners.size() == static_cast<std::size_t>(faces) &&
                         sources.state.size() == static_cast<std::size_t>(faces);
-  const bool usable = compared && kept.valid && kept.count == faces;
-  if (usable && kept.corner_changes == sources.changes) return {kept.faces.data()};
-  // Up to date again only once the pass has drawn every face.
+  if (compared && kept.current(faces, sources.changes)) return {kept.faces.data()};
+  if (compared && kept.current(faces, sources.changes_before)) {
+    // Up to date again only once the pass has drawn every face.
+    return {kept.faces.data(), kept.remake(faces), sources.state.data()};
+  }
   kept.valid = false;
-  if (usable && kept.corner_changes == sources.changes_before) {
-    return {kept.faces.data(), kept.faces.data(), sources.state.data()};
-  }
   if (!compared) return {};
-  if (kept.faces.size() < static_cast<std::size_t>(faces)) {
-    kept.faces.resize(static_cast<std::size_t>(faces));
-  }
-  return {nullptr, kept.faces.data()};
+  return {nullptr, kept.remake(faces)};
 }
 
 // After a pass that drew every face with `scan`, what it kept is up to date.
 void keepScanCorners(const FrameBuffers& frame, KeptScanCorners& kept, ScanCornerUse scan,
                      int faces) {
-  if (scan.keep == nullptr) return;
-  kept.valid = true;
-  kept.count = faces;
-  kept.corner_changes = frame.flat_angle_sources.changes;
+  if (scan.keep != nullptr) kept.made(faces, frame.flat_angle_sources.changes);
 }
 
 }  // namespace
@@ -224,13 +217,13 @@ std::optional<PixelRectangle> drawFacePass(RedrawParts& parts, View view, bool b
           drawFaces(parts, view, false, flat_angles, later, half, faces, 0, kBitmapSize - 1, scan);
         });
   }
-  if (!failures.any()) keepScanCorners(frame, kept_scan, scan, faces);
   if (failures.any()) {
     kept.put(frame);
     frame.clearRows(cleared_from, true);
     drawFaces(parts, view, false, flat_angles, frame, 0, faces);  // throws where face by face does
     return std::nullopt;
   }
+  keepScanCorners(frame, kept_scan, scan, faces);
   return merge;
 }
 

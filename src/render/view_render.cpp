@@ -123,7 +123,7 @@ void prepareFlatAnglesAndBounds(RedrawParts& parts, bool bake, bool others) {
   // trusted; only the flat ones want the angles.
   const bool any_picture = anyShaded(views) || (!bake && views.SurveyVisible);
   try {
-    if (!any_flat && !any_picture) {
+    if (!any_picture) {
       grow(&frame.worker());
       return;
     }

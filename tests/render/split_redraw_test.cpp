@@ -33,6 +33,14 @@ FrameBuffers drawInOrder(Workspace& ws, int view, ShadingMode mode) {
   return frame;
 }
 
+// A crowd of `faces` flat faces drawn in the front view alone.
+void startFrontCrowd(Workspace& ws, int faces, unsigned seed) {
+  startWorkspace(ws, 2);
+  testing::addCrowd(ws, faces, seed);
+  ws.views.ThreeWindows = false;
+  ws.views.SurveyVisible = false;
+}
+
 TEST(SplitRedraw, EveryModeAndViewMatchesDrawingFaceByFace) {
   for (int variant = 0; variant < 4; ++variant) {
     const ShadingMode mode = variant == 1   ? ShadingMode::Gouraud
@@ -99,10 +107,7 @@ TEST(SplitRedraw, KeptScanCornersFollowEveryMove) {
 
 TEST(SplitRedraw, FailureLeavesWhatDrawingFaceByFaceLeaves) {
   Workspace ws;
-  startWorkspace(ws, 2);
-  testing::addCrowd(ws, 5000, 99);
-  ws.views.ThreeWindows = false;
-  ws.views.SurveyVisible = false;
+  startFrontCrowd(ws, 5000, 99);
   ws.scene.FaceTable[4000].material = 101;  // a material outside the list
   EXPECT_THROW(redraw(ws), RangeError);
   const FrameBuffers expected = drawInOrder(ws, 1, ShadingMode::Flat);
@@ -114,10 +119,7 @@ TEST(SplitRedraw, FailureLeavesWhatDrawingFaceByFaceLeaves) {
 // above or below the bitmap, by the nearer one), which still reports its failure.
 TEST(SplitRedraw, AFaceWithKeptCornersFailsOnTheThreadOfItsRows) {
   Workspace ws;
-  startWorkspace(ws, 2);
-  testing::addCrowd(ws, 5000, 17);
-  ws.views.ThreeWindows = false;
-  ws.views.SurveyVisible = false;
+  startFrontCrowd(ws, 5000, 17);
   for (FaceCorner& c : ws.scene.FaceTable[10].corners) c.y = -100;  // above row 0
   for (FaceCorner& c : ws.scene.FaceTable[20].corners) c.y = 900;   // below the bitmap
   redraw(ws);
