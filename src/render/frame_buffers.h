@@ -9,6 +9,7 @@
 #include "render/canvas.h"
 #include "render/flat_angles.h"
 #include "render/normals_cache.h"
+#include "render/pending_light.h"
 #include "render/scan_corners.h"
 #include "render/side_by_side.h"
 #include "render/survey_projection.h"
@@ -81,6 +82,9 @@ struct FrameBuffers {
   // KeptSurveyCorners::mappings).
   std::array<KeptScanCorners, 3> scan_corners;
   KeptScanCorners survey_scan_corners;
+  // The Phong pixels of the view being drawn that are still to be lit (not copied with the
+  // frame).
+  PendingLight pending_light;
 
   // A second bitmap and depth buffer of the same size, made on first use, that a redraw
   // draws half of the faces into on a second thread.

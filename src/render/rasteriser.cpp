@@ -18,6 +18,7 @@
 #endif
 
 #include "render/light_angles.h"
+#include "render/pending_light.h"
 #include "render/raster_arithmetic.h"
 #include "render/rasteriser.h"
 #include "render/survey_projection.h"
@@ -216,6 +217,9 @@ struct FaceInk {
   const ScanCorners* kept_corners;     // the faces' scan corners worked out before
   ScanCorners* keep_corners;           // where to keep them as they are worked out
   const std::uint8_t* renewed;         // which of the kept ones are out of date
+  std::uint32_t* pending;              // where Phong pixels are marked to be lit, or null
+  std::uint32_t pending_level;         // the face's shade level + 1, 0 for level None
+  bool light_now;                      // set to light the face's pixels as they are drawn
 };
 
 // Face `face`'s kept scan corners, or null where none are kept or its corners changed.
@@ -294,6 +298,31 @@ template <ShadingMode Mode, bool Textured, bool Outline>
     check_light =
         !(first_value >= 0 && first_value < kFoldable && last_value >= 0 && last_value < kFoldable);
   }
+  // A pass that marks pixels to be lit clears the marks of the pixels it lights itself.
+  std::uint32_t* marks = Mode == ShadingMode::Phong && ink.pending != nullptr
+                             ? ink.pending + std::ptrdiff_t{PendingLight::kMarkRow} * y
+                             : nullptr;
+  if constexpr (Mode == ShadingMode::Phong && !Textured && !Outline) {
+    if (marks != nullptr && !ink.light_now) {
+      // Drawn in the face's colour and marked, to be lit once the pass is over.
+      const std::uint32_t keep_mark = ink.pending_level == 0 ? 0u : ~0u;
+      for (int x = first; x <= last; ++x, pixel += 3) {
+        const auto z = static_cast<std::int32_t>(value[L::kDepth]);
+        if (depth[x] < z) {
+          depth[x] = z;
+          marks[x] = pendingMark(ink.pending_level, value[L::kLight] >> 7,
+                                 value[L::kLight + 1] >> 7, value[L::kLight + 2] >> 7) &
+                     keep_mark;
+          pixel[0] = ink.colour.blue;
+          pixel[1] = ink.colour.green;
+          pixel[2] = ink.colour.red;
+        }
+#pragma GCC unroll 8
+        for (int i = 1; i < L::kCount; ++i) value[i] += step[i];
+      }
+      return;
+    }
+  }
   if constexpr (Mode == ShadingMode::Flat && !Textured && !Outline) {
     // Nearer or not, every pixel is written (with the value it had when it is not nearer),
     // so the depth test is a choice of values rather than a branch the predictor misses.
@@ -328,6 +357,9 @@ template <ShadingMode Mode, bool Textured, bool Outline>
     const auto z = static_cast<std::int32_t>(value[L::kDepth]);
     if (depth[x] < z) {
       depth[x] = z;
+      if constexpr (Mode == ShadingMode::Phong) {
+        if (marks != nullptr) marks[x] = 0;
+      }
       if constexpr (Mode == ShadingMode::Gouraud) {
         const std::uint32_t g = value[L::kLight] >> 7;
         t = static_cast<int>(g > 180 ? 360 - g : g);
@@ -508,6 +540,8 @@ void drawFace(const FaceInk& ink, const Scene& scene, int face, int view) {
       }
     }
   }
+  // Every pixel's normal lies between the corners', so it fits a mark when theirs do.
+  bool normals_fit = true;
   for (int i = 0; i < 3; ++i) {
     Corner<L::kCount>& c = corners[i];
     const int k = order[i];
@@ -516,8 +550,9 @@ void drawFace(const FaceInk& ink, const Scene& scene, int face, int view) {
     }
     if constexpr (Mode == ShadingMode::Phong) {
       for (int axis = 0; axis < 3; ++axis) {
-        c.q[L::kLight + axis] =
-            toFixed(static_cast<std::uint32_t>(shading.normals[k][axis]) + 100u);
+        const std::uint32_t fixed = static_cast<std::uint32_t>(shading.normals[k][axis]) + 100u;
+        c.q[L::kLight + axis] = toFixed(fixed);
+        normals_fit = normals_fit && fixed <= 255;
       }
     }
     if constexpr (Textured) {
@@ -526,6 +561,12 @@ void drawFace(const FaceInk& ink, const Scene& scene, int face, int view) {
       c.q[L::kU] = toFixed(static_cast<std::uint32_t>(truncCoordinate(f.corners[k].u)));
       c.q[L::kV] = toFixed(static_cast<std::uint32_t>(truncCoordinate(f.corners[k].v)));
     }
+  }
+  if (Mode == ShadingMode::Phong && ink.pending != nullptr && !normals_fit) {
+    FaceInk lit_now = ink;
+    lit_now.light_now = true;
+    drawRows<Mode, Textured, Outline>(lit_now, corners[0], corners[1], corners[2]);
+    return;
   }
   drawRows<Mode, Textured, Outline>(ink, corners[0], corners[1], corners[2]);
 }
@@ -574,6 +615,9 @@ FaceInk passInk(ShadingMode mode, const RasterContext& context, FrameBuffers& fr
   ink.keep_corners = context.keep_corners;
   ink.renewed = context.renewed;
   ink.light = context.light.LightPosition;
+  ink.pending = mode == ShadingMode::Phong ? context.pending_marks : nullptr;
+  ink.pending_level = 0;
+  ink.light_now = false;
   return ink;
 }
 
@@ -604,6 +648,7 @@ void faceInk(FaceInk& ink, const Face& f, int flat_angle, const RasterContext& c
   const int level = f.ReflectionLevel;
   ink.shading = level <= 3 ? context.light.ShadeTable.data() + level * kShadeLevelSize : nullptr;
   ink.colour = Rgb{f.red, f.green, f.blue};
+  ink.pending_level = ink.shading != nullptr ? static_cast<std::uint32_t>(level) + 1 : 0;
   if (Mode == ShadingMode::Flat && ink.shading != nullptr) {
     const std::uint8_t* shade = ink.shading + std::size_t{256} * static_cast<unsigned>(t);
     ink.colour = Rgb{shade[f.red], shade[f.green], shade[f.blue]};

@@ -36,6 +36,11 @@ struct RasterContext {
   // whose kept corners put it wholly in those rows is then left to it, ink and all, so that
   // only it fails on the face. Every face that could fail stays in one of the two passes.
   bool share_rows = false;
+  // When set (Phong only), the pixels of untextured faces without outlines whose corner
+  // normals lie within -100..155 are drawn in the face's own colour and marked in
+  // `pending_marks` (816 marks a row) to be lit later (lightPendingRow); pixels drawn over
+  // have their marks replaced.
+  std::uint32_t* pending_marks = nullptr;
 };
 
 // The view number the rasteriser takes for the survey view; 1..3 are the views' own numbers

@@ -29,7 +29,8 @@ struct ScanCornerUse {
 // marks when it is selected and marks are on.
 void drawFaces(RedrawParts& parts, View view, bool bake, const std::vector<int>& flat_angles,
                FrameBuffers& target, int first, int last, int band_first = 0,
-               int band_last = kBitmapSize - 1, ScanCornerUse scan = {}) {
+               int band_last = kBitmapSize - 1, ScanCornerUse scan = {},
+               std::uint32_t* pending_marks = nullptr) {
   Scene& scene = parts.scene;
   const ShadingMode mode =
       modeOf(parts.views.ViewShading[static_cast<std::size_t>(viewIndex(view))]);
@@ -40,6 +41,7 @@ void drawFaces(RedrawParts& parts, View view, bool bake, const std::vector<int>&
   context.keep_corners = scan.keep;
   context.renewed = scan.renewed;
   context.share_rows = band_first > 0 || band_last < kBitmapSize - 1;
+  context.pending_marks = pending_marks;
   const bool marks = parts.tools.selectpoints || parts.tools.selectfaces;
   if (!bake && !marks) {
     const bool known = flat_angles.size() >= static_cast<std::size_t>(last);
@@ -100,15 +102,42 @@ void keepScanCorners(const FrameBuffers& frame, KeptScanCorners& kept, ScanCorne
   if (scan.keep != nullptr) kept.made(faces, frame.flat_angle_sources.changes);
 }
 
+// Lights the marked pixels of rows first..last (those the pass may have marked).
+void lightPendingRows(FrameBuffers& frame, int first, int last) {
+  PendingLight& pending = frame.pending_light;
+  const int from = std::max(first, pending.first_row), to = std::min(last, pending.last_row);
+  for (int y = from; y <= to; ++y) {
+    lightPendingRow(pending.row(y), frame.ViewBitmap.row(y), frame.depthRow(y), y,
+                    pending.first_column, pending.last_column, pending.light, pending.shades);
+  }
+}
+
+// Phong pixels are marked inside `area`, to be lit when the view is finished.
+std::uint32_t* startPendingLight(RedrawParts& parts, const PixelRectangle& area) {
+  PendingLight& pending = parts.frame.pending_light;
+  pending.any = true;
+  pending.first_row = area.first_row;
+  pending.last_row = area.last_row;
+  pending.first_column = area.first_column;
+  pending.last_column = area.last_column;
+  pending.light = parts.light.LightPosition;
+  pending.shades = parts.light.ShadeTable.data();
+  return pending.origin();
+}
+
 }  // namespace
 
 void mergeNearer(FrameBuffers& frame, FrameBuffers& later, const PixelRectangle& area) {
+  // The marks of pixels still to be lit go with the pixels.
+  const bool marked = frame.pending_light.any;
   for (int y = area.first_row; y <= area.last_row; ++y) {
     std::int32_t* depth = frame.depthRow(y);
     const std::int32_t* later_depth = later.depthRow(y);
     std::uint8_t* pixel = frame.ViewBitmap.row(y) + std::ptrdiff_t{3} * area.first_column;
     const std::uint8_t* later_pixel =
         later.ViewBitmap.row(y) + std::ptrdiff_t{3} * area.first_column;
+    std::uint32_t* mark = marked ? frame.pending_light.row(y) : nullptr;
+    const std::uint32_t* later_mark = marked ? later.pending_light.row(y) : nullptr;
     int x = area.first_column;
 #if defined(__SSE2__)
     // Four pixels at a time; their twelve bytes are read and written as 8 + 4.
@@ -121,6 +150,13 @@ void mergeNearer(FrameBuffers& frame, FrameBuffers& later, const PixelRectangle&
       if (pattern == 0) continue;
       _mm_storeu_si128(depths,
                        _mm_or_si128(_mm_and_si128(nearer, there), _mm_andnot_si128(nearer, here)));
+      if (mark != nullptr) {
+        auto* marks = reinterpret_cast<__m128i*>(mark + x);
+        const __m128i later_marks =
+            _mm_loadu_si128(reinterpret_cast<const __m128i*>(later_mark + x));
+        _mm_storeu_si128(marks, _mm_or_si128(_mm_and_si128(nearer, later_marks),
+                                             _mm_andnot_si128(nearer, _mm_loadu_si128(marks))));
+      }
       for (int k = 0; k < 4; ++k) {
         if ((pattern >> k) & 1) std::copy_n(later_pixel + 3 * k, 3, pixel + 3 * k);
       }
@@ -130,6 +166,7 @@ void mergeNearer(FrameBuffers& frame, FrameBuffers& later, const PixelRectangle&
       if (later_depth[x] > depth[x]) {
         depth[x] = later_depth[x];
         std::copy_n(later_pixel, 3, pixel);
+        if (mark != nullptr) mark[x] = later_mark[x];
       }
     }
   }
@@ -172,8 +209,21 @@ std::optional<PixelRectangle> drawFacePass(RedrawParts& parts, View view, bool b
   }
   KeptScanCorners& kept_scan = frame.scan_corners[index];
   const ScanCornerUse scan = scanCornerUse(frame, kept_scan, faces);
+  const PixelRectangle area = facesRectangle(frame, view);
+  // Outlined faces are lit as they are drawn, so a pass with outlines marks nothing.
+  const bool phong =
+      modeOf(parts.views.ViewShading[index]) == ShadingMode::Phong && !parts.tools.polyl;
+  std::uint32_t* pending = phong ? startPendingLight(parts, area) : nullptr;
   if (!worthSplitting(faces)) {
-    drawFaces(parts, view, false, flat_angles, frame, 0, faces, 0, kBitmapSize - 1, scan);
+    try {
+      drawFaces(parts, view, false, flat_angles, frame, 0, faces, 0, kBitmapSize - 1, scan,
+                pending);
+    } catch (...) {
+      // What the faces before the one that failed drew is lit, as it would have been.
+      if (pending != nullptr) lightPendingRows(frame, 0, kBitmapSize - 1);
+      frame.pending_light.any = false;
+      throw;
+    }
     keepScanCorners(frame, kept_scan, scan, faces);
     return std::nullopt;
   }
@@ -186,38 +236,43 @@ std::optional<PixelRectangle> drawFacePass(RedrawParts& parts, View view, bool b
   const int cleared_from = std::max(parts.views.ScrollY[index], 0);
   SavedRows kept;
   kept.take(frame, rowsNotCleared(cleared_from));
-  const PixelRectangle area = facesRectangle(frame, view);
   std::optional<PixelRectangle> merge;
   SideFailures failures;
   if (faces < kBandFaces) {
     const int split = (area.first_row + area.last_row + 1) / 2;
     failures = runSideBySide(
         &frame.worker(),
-        [&] { drawFaces(parts, view, false, flat_angles, frame, 0, faces, 0, split - 1, scan); },
+        [&] {
+          drawFaces(parts, view, false, flat_angles, frame, 0, faces, 0, split - 1, scan, pending);
+        },
         [&] {
           // The first side keeps what is worked out; this one only reads what it did not
           // work out.
           drawFaces(parts, view, false, flat_angles, frame, 0, faces, split, kBitmapSize - 1,
-                    {scan.kept, nullptr, scan.renewed});
+                    {scan.kept, nullptr, scan.renewed}, pending);
         });
   } else {
     FrameBuffers& later = frame.second();
+    std::uint32_t* later_pending = phong ? later.pending_light.origin() : nullptr;
     const int half = faces / 2;
     merge = area;
     failures = runSideBySide(
         &frame.worker(),
         [&] {
-          drawFaces(parts, view, false, flat_angles, frame, 0, half, 0, kBitmapSize - 1, scan);
+          drawFaces(parts, view, false, flat_angles, frame, 0, half, 0, kBitmapSize - 1, scan,
+                    pending);
         },
         [&] {
           for (int y = area.first_row; y <= area.last_row; ++y) {
             std::fill(later.depthRow(y) + area.first_column,
                       later.depthRow(y) + area.last_column + 1, kDepthClear);
           }
-          drawFaces(parts, view, false, flat_angles, later, half, faces, 0, kBitmapSize - 1, scan);
+          drawFaces(parts, view, false, flat_angles, later, half, faces, 0, kBitmapSize - 1, scan,
+                    later_pending);
         });
   }
   if (failures.any()) {
+    frame.pending_light.drop();
     kept.put(frame);
     frame.clearRows(cleared_from, true);
     drawFaces(parts, view, false, flat_angles, frame, 0, faces);  // throws where face by face does
@@ -236,19 +291,21 @@ void finishView(FrameBuffers& frame, Canvas* image, const std::optional<PixelRec
       part.last_row = std::min(part.last_row, last_row);
       mergeNearer(frame, frame.second(), part);
     }
+    if (frame.pending_light.any) lightPendingRows(frame, first_row, last_row);
     frame.copyAndClearRows(image, first_row, last_row, next);
   };
   if (!worthSplittingRows()) {
     finish(0, kBitmapSize - 1);
-    return;
+  } else {
+    // Both threads take blocks of rows as they go, since the cost of a row depends on what
+    // the caches of each hold.
+    BlockQueue rows(kBitmapSize, 16);
+    const auto take = [&] {
+      for (int first, last; rows.take(first, last);) finish(first, last - 1);
+    };
+    runSideBySide(&frame.worker(), take, take);
   }
-  // Both threads take blocks of rows as they go, since the cost of a row depends on what the
-  // caches of each hold.
-  BlockQueue rows(kBitmapSize, 16);
-  const auto take = [&] {
-    for (int first, last; rows.take(first, last);) finish(first, last - 1);
-  };
-  runSideBySide(&frame.worker(), take, take);
+  frame.pending_light.any = false;
 }
 
 }  // namespace facetry

@@ -4,6 +4,7 @@
 // half-way.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <limits>
 
 #include "render/crowd.h"
@@ -62,14 +63,18 @@ TEST(SplitRedraw, EveryModeAndViewMatchesDrawingFaceByFace) {
 }
 
 TEST(SplitRedraw, VeryManyFacesMergedByDepthMatchDrawingFaceByFace) {
-  Workspace ws;
-  testing::startCrowd(ws, 31000, 3u, ShadingMode::Flat);
-  ws.views.ThreeWindows = false;
-  ws.views.SurveyVisible = false;
-  ws.views.CentrePoint = {5000, 5000, 5000};
-  redraw(ws);
-  const FrameBuffers expected = drawInOrder(ws, 1, ShadingMode::Flat);
-  EXPECT_TRUE(pixels(ws.frame.images[0], kImageSize) == pixels(expected.ViewBitmap, kImageSize));
+  // Phong pixels are lit once the halves are merged, each as the half that drew it marked it.
+  for (const ShadingMode mode : {ShadingMode::Flat, ShadingMode::Phong}) {
+    Workspace ws;
+    testing::startCrowd(ws, 31000, 3u, mode);
+    ws.views.ThreeWindows = false;
+    ws.views.SurveyVisible = false;
+    ws.views.CentrePoint = {5000, 5000, 5000};
+    redraw(ws);
+    const FrameBuffers expected = drawInOrder(ws, 1, mode);
+    EXPECT_TRUE(pixels(ws.frame.images[0], kImageSize) == pixels(expected.ViewBitmap, kImageSize))
+        << "mode " << static_cast<int>(mode);
+  }
 }
 
 // Each view keeps its faces' scan corners between redraws: read while no corner moves,
@@ -105,14 +110,28 @@ TEST(SplitRedraw, KeptScanCornersFollowEveryMove) {
   }
 }
 
+// On two threads and on one (few faces), flat and Phong: the Phong pixels drawn before the
+// failure are lit, and none is left to be lit by the next redraw.
 TEST(SplitRedraw, FailureLeavesWhatDrawingFaceByFaceLeaves) {
-  Workspace ws;
-  startFrontCrowd(ws, 5000, 99);
-  ws.scene.FaceTable[4000].material = 101;  // a material outside the list
-  EXPECT_THROW(redraw(ws), RangeError);
-  const FrameBuffers expected = drawInOrder(ws, 1, ShadingMode::Flat);
-  EXPECT_TRUE(pixels(ws.frame.ViewBitmap, kBitmapSize) == pixels(expected.ViewBitmap, kBitmapSize));
-  EXPECT_TRUE(ws.frame.DepthBuffer == expected.DepthBuffer);
+  for (const int faces : {5000, 60}) {
+    for (const ShadingMode mode : {ShadingMode::Flat, ShadingMode::Phong}) {
+      Workspace ws;
+      startFrontCrowd(ws, faces, 99);
+      ws.views.ViewShading[0] = {true, mode == ShadingMode::Flat, false,
+                                 mode == ShadingMode::Phong};
+      ws.scene.FaceTable[static_cast<std::size_t>(faces * 4 / 5)].material = 101;  // not a material
+      EXPECT_THROW(redraw(ws), RangeError);
+      const FrameBuffers expected = drawInOrder(ws, 1, mode);
+      EXPECT_TRUE(pixels(ws.frame.ViewBitmap, kBitmapSize) ==
+                  pixels(expected.ViewBitmap, kBitmapSize))
+          << faces << " faces, mode " << static_cast<int>(mode);
+      EXPECT_TRUE(ws.frame.DepthBuffer == expected.DepthBuffer);
+      EXPECT_FALSE(ws.frame.pending_light.any);
+      EXPECT_TRUE(std::all_of(ws.frame.pending_light.marks.begin(),
+                              ws.frame.pending_light.marks.end(),
+                              [](std::uint32_t mark) { return mark == 0; }));
+    }
+  }
 }
 
 // Once its corners are kept, a face is inked only by the thread whose rows it reaches (or,
