@@ -28,9 +28,17 @@ bool sameBits(const void* a, const void* b, std::size_t bytes) {
   return bytes == 0 || std::memcmp(a, b, bytes) == 0;
 }
 
-// Whether faces [first, last) have the corners, smooth flags and shading the cache holds.
+// Whether faces [first, last) have the corners (unless `corners_known`), smooth flags and
+// shading the cache holds.
 bool sameFaces(const Scene& scene, const VertexNormalsCache& cache, std::size_t first,
-               std::size_t last) {
+               std::size_t last, bool corners_known) {
+  if (corners_known) {
+    for (std::size_t f = first; f < last; ++f) {
+      if (scene.FaceTable[f].smooth != cache.smooth[f]) return false;
+    }
+    return sameBits(scene.FaceShadingTable.data() + first, cache.shading.data() + first,
+                    (last - first) * sizeof(FaceShading));
+  }
   const float* position = cache.positions.data() + 9 * first;
   for (std::size_t f = first; f < last; ++f, position += 9) {
     const Face& face = scene.FaceTable[f];
@@ -45,7 +53,7 @@ bool sameFaces(const Scene& scene, const VertexNormalsCache& cache, std::size_t 
 }
 
 bool unchanged(const Scene& scene, const Lighting& light, const VertexNormalsCache& cache,
-               std::size_t covered, SideWorker* worker) {
+               std::size_t covered, SideWorker* worker, const std::uint64_t* corner_changes) {
   if (!cache.valid || !sameBits(&light.LightPosition, &cache.light, sizeof(Point3))) return false;
   const auto objects = static_cast<std::size_t>(std::max(scene.ObjectCount, 0));
   if (cache.ranges.size() != 2 * objects || cache.smooth.size() != covered) return false;
@@ -53,20 +61,24 @@ bool unchanged(const Scene& scene, const Lighting& light, const VertexNormalsCac
     const ModelObject& object = scene.ObjectTable[k];
     if (object.first != cache.ranges[2 * k] || object.last != cache.ranges[2 * k + 1]) return false;
   }
+  const bool known =
+      corner_changes != nullptr && cache.corners_counted && cache.corner_changes == *corner_changes;
   if (worker == nullptr || !worthSplitting(static_cast<int>(covered))) {
-    return sameFaces(scene, cache, 0, covered);
+    return sameFaces(scene, cache, 0, covered, known);
   }
   const std::size_t half = covered / 2;
   bool first_same = false, second_same = false;
   const SideFailures failures = runSideBySide(
-      worker, [&] { first_same = sameFaces(scene, cache, 0, half); },
-      [&] { second_same = sameFaces(scene, cache, half, covered); });
+      worker, [&] { first_same = sameFaces(scene, cache, 0, half, known); },
+      [&] { second_same = sameFaces(scene, cache, half, covered, known); });
   return !failures.any() && first_same && second_same;
 }
 
 void remember(const Scene& scene, const Lighting& light, VertexNormalsCache& cache,
-              std::size_t covered) {
+              std::size_t covered, const std::uint64_t* corner_changes) {
   cache.light = light.LightPosition;
+  cache.corners_counted = corner_changes != nullptr;
+  cache.corner_changes = corner_changes != nullptr ? *corner_changes : 0;
   const auto objects = static_cast<std::size_t>(std::max(scene.ObjectCount, 0));
   cache.ranges.resize(2 * objects);
   for (std::size_t k = 0; k < objects; ++k) {
@@ -93,12 +105,19 @@ void remember(const Scene& scene, const Lighting& light, VertexNormalsCache& cac
 }  // namespace
 
 bool updateVertexNormals(Scene& scene, const Lighting& light, VertexNormalsCache& cache,
-                         SideWorker* worker) {
+                         SideWorker* worker, const std::uint64_t* corner_changes) {
   const std::size_t covered = coveredFaces(scene);
-  if (unchanged(scene, light, cache, covered, worker)) return false;
+  if (unchanged(scene, light, cache, covered, worker, corner_changes)) {
+    // Its corners are the ones compared, so the count is theirs from now on.
+    if (corner_changes != nullptr) {
+      cache.corners_counted = true;
+      cache.corner_changes = *corner_changes;
+    }
+    return false;
+  }
   cache.valid = false;
   computeVertexNormals(scene, light);  // throws, leaving the cache invalid
-  remember(scene, light, cache, covered);
+  remember(scene, light, cache, covered, corner_changes);
   return true;
 }
 

@@ -194,12 +194,23 @@ void teken(RedrawParts& parts, bool bake) {
   if (parts.hooks.survey_cross) parts.hooks.survey_cross(View::Front, -1000, -1000);
   views.SceneCentroid = {};
   frame.corners_bounded = false;
-  if (anyShaded(views) && anySmooth(views)) {
-    updateVertexNormals(scene, parts.light, frame.normals, &frame.worker());
-  }
   finishView(frame, nullptr, std::nullopt, {true, views.ScrollY[0], true});  // depths always
   resetObjectBounds(scene);
   prepareFlatAnglesAndBounds(parts, bake, others);
+  if (anyShaded(views) && anySmooth(views)) {
+    // The corners were just compared, so the kept normals need only their other sources
+    // compared.
+    try {
+      updateVertexNormals(scene, parts.light, frame.normals, &frame.worker(),
+                          frame.corners_compared ? &frame.flat_angle_sources.changes : nullptr);
+    } catch (...) {
+      frame.flat_angles_current = false;
+      frame.corners_compared = false;
+      frame.corners_bounded = false;
+      views.SceneCentroid = {};
+      throw;
+    }
+  }
 
   if (scene.FaceCount == 0) {
     for (Canvas& image : frame.images) image.copyFrom(frame.ViewBitmap);

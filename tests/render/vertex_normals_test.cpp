@@ -322,6 +322,24 @@ TEST(VertexNormalsCache, KeptWhileNothingChangesAndWorkedOutAgainAfterAnyChange)
     EXPECT_TRUE(matchesFresh());
     EXPECT_FALSE(updateVertexNormals(rig.scene, rig.light, cache));
   }
+
+  // Given the count of corner changes of a comparison just made, the corners are compared
+  // only when the count differs from the one the cache last saw, or it saw none.
+  std::uint64_t counted = 5;
+  EXPECT_FALSE(updateVertexNormals(rig.scene, rig.light, cache, nullptr, &counted));
+  EXPECT_FALSE(updateVertexNormals(rig.scene, rig.light, cache, nullptr, &counted));
+  rig.face(100).corners[1].y += 0.25f;
+  ++counted;
+  EXPECT_TRUE(updateVertexNormals(rig.scene, rig.light, cache, nullptr, &counted));
+  EXPECT_TRUE(matchesFresh());
+  rig.face(7).smooth = 1;  // the other sources are still compared
+  EXPECT_TRUE(updateVertexNormals(rig.scene, rig.light, cache, nullptr, &counted));
+  rig.face(100).corners[1].y -= 0.25f;
+  EXPECT_TRUE(updateVertexNormals(rig.scene, rig.light, cache));
+  rig.face(100).corners[1].y += 0.25f;
+  ++counted;
+  EXPECT_TRUE(updateVertexNormals(rig.scene, rig.light, cache, nullptr, &counted));
+  EXPECT_TRUE(matchesFresh());
 }
 
 }  // namespace
