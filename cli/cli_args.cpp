@@ -35,7 +35,8 @@ int parseChoice(const std::string& text, const std::string& option,
   std::string choices;
   for (const char* name : names) {
     if (text == name) return index;
-    choices += (index++ ? "|" : "") + std::string(name);
+    if (index++ > 0) choices += '|';
+    choices += name;
   }
   throw UsageError(option + " wants " + choices + ", not \"" + text + "\"");
 }
