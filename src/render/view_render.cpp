@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <exception>
 #include <optional>
 #include <vector>
 
@@ -196,10 +197,16 @@ void teken(RedrawParts& parts, bool bake) {
   frame.corners_bounded = false;
   finishView(frame, nullptr, std::nullopt, {true, views.ScrollY[0], true});  // depths always
   resetObjectBounds(scene);
-  prepareFlatAnglesAndBounds(parts, bake, others);
+  // The corner normals come after the flat angles, whose comparison of the corners spares
+  // them their own; they are still brought up to date when the angles fail, and fail first,
+  // as they would if they were worked out before.
+  std::exception_ptr angles_failure;
+  try {
+    prepareFlatAnglesAndBounds(parts, bake, others);
+  } catch (...) {
+    angles_failure = std::current_exception();
+  }
   if (anyShaded(views) && anySmooth(views)) {
-    // The corners were just compared, so the kept normals need only their other sources
-    // compared.
     try {
       updateVertexNormals(scene, parts.light, frame.normals, &frame.worker(),
                           frame.corners_compared ? &frame.flat_angle_sources.changes : nullptr);
@@ -211,6 +218,7 @@ void teken(RedrawParts& parts, bool bake) {
       throw;
     }
   }
+  if (angles_failure) std::rethrow_exception(angles_failure);
 
   if (scene.FaceCount == 0) {
     for (Canvas& image : frame.images) image.copyFrom(frame.ViewBitmap);

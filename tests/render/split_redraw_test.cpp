@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 
 #include "render/crowd.h"
@@ -132,6 +133,26 @@ TEST(SplitRedraw, FailureLeavesWhatDrawingFaceByFaceLeaves) {
                               [](std::uint32_t mark) { return mark == 0; }));
     }
   }
+}
+
+// A face whose flat angle fails stops the redraw, but a smooth view's corner normals are
+// brought up to date all the same, as when they were worked out before the angles.
+TEST(SplitRedraw, CornerNormalsFollowAMoveWhenAFlatAngleFails) {
+  Workspace ws;
+  testing::startCrowd(ws, 3000, 5u, ShadingMode::Gouraud);
+  ws.views.ViewShading[0] = {true, true, false, false};  // the front view flat
+  redraw(ws);
+  ws.scene.FaceTable[10].corners[1].z += 60;
+  // The last face, out of every object (so of the normals' reach), fails its angle.
+  ws.scene.ObjectTable[static_cast<std::size_t>(ws.scene.ObjectCount - 1)].last -= 1;
+  ws.scene.FaceTable[static_cast<std::size_t>(ws.scene.FaceCount - 1)].corners[0].x =
+      std::numeric_limits<float>::quiet_NaN();
+  EXPECT_THROW(redraw(ws), RangeError);
+  Scene fresh = ws.scene;
+  computeVertexNormals(fresh, ws.lighting);
+  EXPECT_EQ(std::memcmp(fresh.FaceShadingTable.data(), ws.scene.FaceShadingTable.data(),
+                        fresh.FaceShadingTable.size() * sizeof(FaceShading)),
+            0);
 }
 
 // Once its corners are kept, a face is inked only by the thread whose rows it reaches (or,
