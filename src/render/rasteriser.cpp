@@ -124,6 +124,10 @@ class VectorEdgeWalk {
 
   void start(const Corner<N>& from, const Corner<N>& to, std::int64_t offset) {
     const std::uint32_t rows = edgeRows(from.row, to.row);
+    if (offset == 0 && rows < kReciprocalCount) {
+      startAtTop(from, to, rows);
+      return;
+    }
     // The lanes past N stay at zero: their remainder never reaches their threshold, 1.
     std::uint32_t value[kLanes] = {}, whole[kLanes] = {}, carry[kLanes] = {}, part[kLanes] = {},
                   remainder[kLanes] = {};
@@ -164,6 +168,51 @@ class VectorEdgeWalk {
           _mm_add_epi32(remainder_[v], _mm_sub_epi32(part_[v], _mm_andnot_si128(below, rows_)));
     }
   }
+  // start() from the edge's first row over fewer than 1024 rows, as nearly every edge
+  // starts: startEdgeValue for all the values at once, |q2 - q1| divided by the rows with
+  // the same reciprocal, two lanes at a time in 64 bits. The lanes past N start at zero
+  // and stay there (their remainder, 0, never reaches their threshold, `rows`).
+  void startAtTop(const Corner<N>& from, const Corner<N>& to, std::uint32_t rows) {
+    const std::uint64_t reciprocal = kReciprocals[rows];
+    const __m128i high = _mm_set1_epi32(static_cast<std::int32_t>(reciprocal >> 32));
+    const __m128i low = _mm_set1_epi32(static_cast<std::int32_t>(reciprocal & 0xffffffffu));
+    const __m128i row_count = _mm_set1_epi32(static_cast<std::int32_t>(rows));
+    const __m128i one = _mm_set1_epi32(1);
+    // floor(n m / 2^64) for the even lanes' n: n m_high + (n m_low >> 32), shifted by 32.
+    const auto evenQuotients = [&](__m128i n) {
+      const __m128i sum =
+          _mm_add_epi64(_mm_mul_epu32(n, high), _mm_srli_epi64(_mm_mul_epu32(n, low), 32));
+      return _mm_srli_epi64(sum, 32);
+    };
+    const auto lowProducts = [](__m128i a, __m128i b) {  // a * b modulo 2^32, lane by lane
+      const __m128i even = _mm_mul_epu32(a, b);
+      const __m128i odd = _mm_mul_epu32(_mm_srli_epi64(a, 32), _mm_srli_epi64(b, 32));
+      return _mm_or_si128(_mm_and_si128(even, _mm_set_epi32(0, -1, 0, -1)),
+                          _mm_slli_epi64(odd, 32));
+    };
+    rows_ = row_count;
+    const __m128i bias = _mm_set1_epi32(INT32_MIN);
+#pragma GCC unroll 2
+    for (int v = 0; v < kVectors; ++v) {
+      const __m128i q1 = lanes(from.q, 4 * v), q2 = lanes(to.q, 4 * v);
+      // |q2 - q1| fits 32 bits, so it is exact modulo 2^32 from either sign of the difference.
+      const __m128i falling = _mm_cmpgt_epi32(q1, q2);
+      const __m128i difference = _mm_sub_epi32(q2, q1);
+      const __m128i magnitude = _mm_sub_epi32(_mm_xor_si128(difference, falling), falling);
+      __m128i whole =
+          _mm_or_si128(evenQuotients(magnitude),
+                       _mm_slli_epi64(evenQuotients(_mm_srli_epi64(magnitude, 32)), 32));
+      if (rows == 1) whole = magnitude;  // 1 has no reciprocal
+      const __m128i part = _mm_sub_epi32(magnitude, lowProducts(whole, row_count));
+      value_[v] = q1;
+      whole_[v] = _mm_sub_epi32(_mm_xor_si128(whole, falling), falling);
+      carry_[v] = _mm_or_si128(falling, one);  // -1 or +1
+      part_[v] = part;
+      threshold_[v] = _mm_xor_si128(_mm_sub_epi32(row_count, part), bias);
+      remainder_[v] = _mm_setzero_si128();
+    }
+  }
+
   // The N values into out[0..kLanes).
   void read(std::int32_t* out) const {
     for (int v = 0; v < kVectors; ++v) {
@@ -179,6 +228,11 @@ class VectorEdgeWalk {
     return _mm_setr_epi32(
         static_cast<std::int32_t>(values[0]), static_cast<std::int32_t>(values[1]),
         static_cast<std::int32_t>(values[2]), static_cast<std::int32_t>(values[3]));
+  }
+  // Values first..first + 3 of a corner's N, 0 past N.
+  static __m128i lanes(const std::int32_t* q, int first) {
+    const auto at = [&](int i) { return first + i < N ? q[first + i] : 0; };
+    return _mm_setr_epi32(at(0), at(1), at(2), at(3));
   }
 
   __m128i rows_;
