@@ -57,9 +57,7 @@ void TMainview::buildMenus() {
   QMenu* zoom = view->addMenu(QStringLiteral("&Zoom"));
   zoom->setObjectName(QStringLiteral("Zoom1"));
   for (int percent : {25, 50, 75, 100, 125, 150, 175, 200, 300, 400}) {
-    std::string name = "N";
-    name += std::to_string(percent);
-    name += '1';
+    const std::string name = "N" + std::to_string(percent) + "1";
     const std::string caption = std::to_string(percent) + " %";
     addCommand(zoom, name.c_str(), caption.c_str(), [this, percent] { zoomClick(percent); });
   }

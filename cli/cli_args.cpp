@@ -35,8 +35,7 @@ int parseChoice(const std::string& text, const std::string& option,
   std::string choices;
   for (const char* name : names) {
     if (text == name) return index;
-    if (index++ > 0) choices += '|';
-    choices += name;
+    choices += (index++ ? "|" : "") + std::string(name);
   }
   throw UsageError(option + " wants " + choices + ", not \"" + text + "\"");
 }

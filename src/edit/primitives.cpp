@@ -107,7 +107,7 @@ std::optional<FaceCorner> nearestCorner(const Scene& scene, const ViewState& vie
   for (int i = 0; i < scene.FaceCount; ++i) {
     for (const FaceCorner& p : scene.FaceTable[static_cast<std::size_t>(i)].corners) {
       // The difference along the view's depth axis counts one tenth.
-      double d3[3];
+      double d3[3] = {};  // the axes are a permutation, so all three are set
       d3[axes.column] = axisOf(p, axes.column) - a;
       d3[axes.row] = axisOf(p, axes.row) - b;
       d3[axes.depth] = 0.1 * (axisOf(p, axes.depth) - axisOf(c, axes.depth));

@@ -47,6 +47,16 @@ inline int pixelLightAngle(const Point3& a, const Point3& b, const VectorAngleLi
   return 180 - truncToInt(vectorAngle(a, b));
 }
 
+// The light angle of a Phong pixel with normal (nx, ny, nz) at column x of row y and depth z
+// (7 fraction bits), the direction to the light worked out in float.
+inline int phongPixelAngle(int nx, int ny, int nz, int x, int y, std::int32_t z,
+                           const Point3& light, const VectorAngleLights& lights) {
+  const Point3 normal{static_cast<float>(nx), static_cast<float>(ny), static_cast<float>(nz)};
+  const Point3 to_light{light.x - static_cast<float>(x), light.y - static_cast<float>(y),
+                        light.z - static_cast<float>(z / 128)};
+  return pixelLightAngle(normal, to_light, lights);
+}
+
 // trunc(180 - vectorAngle(a, b)): the Gouraud value of a corner with normal a and light
 // direction b.
 inline int cornerLightValue(const Point3& a, const Point3& b, const VectorAngleLights& lights) {

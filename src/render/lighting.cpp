@@ -13,7 +13,7 @@ void buildShadeTable(Lighting& light) {
   if (light.ShadowLevel < 0 || light.ShadowLevel > 100) {
     throw RangeError("shadow level " + std::to_string(light.ShadowLevel) + " is outside 0..100");
   }
-  light.ShadeTable.assign(std::size_t{4} * 181 * 256, 0);
+  light.ShadeTable.assign(4 * kShadeLevelSize, 0);
   std::uint8_t* entry = light.ShadeTable.data();
   for (int level = 0; level < 4; ++level) {
     // The reflection level sets how far a full turn toward or away from the light goes:

@@ -3,6 +3,7 @@
 // channel) to a shaded channel. Light angle t is 0..180: 90 keeps a colour, above 90
 // brightens it toward white, below darkens it toward black.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -11,6 +12,8 @@
 namespace facetry {
 
 constexpr int kShadowMax = 100, kShadowNormal = 50, kShadowNone = 0;
+// The entries of one reflection level of ShadeTable: 181 light angles of 256 channel values.
+constexpr std::size_t kShadeLevelSize = std::size_t{181} * 256;
 
 struct Lighting {
   Point3 LightPosition{230, 0, 800};  // model units; not rescaled by zooming
@@ -19,8 +22,8 @@ struct Lighting {
 
   // ShadeTable[level][t][k]; level 0..3, t 0..180, k 0..255 (unchecked).
   std::uint8_t shade(int level, int t, int k) const {
-    return ShadeTable[(static_cast<std::size_t>(level) * 181 + static_cast<std::size_t>(t)) * 256 +
-                      static_cast<std::size_t>(k)];
+    return ShadeTable[static_cast<std::size_t>(level) * kShadeLevelSize +
+                      static_cast<std::size_t>(t) * 256 + static_cast<std::size_t>(k)];
   }
 };
 

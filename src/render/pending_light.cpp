@@ -8,12 +8,9 @@
 #endif
 
 #include "render/light_angles.h"
+#include "render/lighting.h"
 
 namespace facetry {
-
-namespace {
-constexpr std::size_t kShadeLevelSize = std::size_t{181} * 256;
-}  // namespace
 
 std::uint32_t* PendingLight::origin() {
   if (marks.empty()) marks.assign(std::size_t{kMarkRow} * kMarkRow, 0);
@@ -42,15 +39,12 @@ inline void shadePixel(std::uint8_t* pixel, std::uint32_t mark, int t, const std
   pixel[2] = shade[pixel[2]];
 }
 
-// The light angle of the marked pixel at column x, as it is worked out when drawn.
-inline int pixelAngle(std::uint32_t mark, int x, float row_light, std::int32_t depth,
-                      const Point3& light, const VectorAngleLights& lights) {
-  const Point3 normal{static_cast<float>(static_cast<int>(mark >> 8 & 255) - 100),
-                      static_cast<float>(static_cast<int>(mark >> 16 & 255) - 100),
-                      static_cast<float>(static_cast<int>(mark >> 24) - 100)};
-  const Point3 to_light{light.x - static_cast<float>(x), row_light,
-                        light.z - static_cast<float>(depth / 128)};
-  return pixelLightAngle(normal, to_light, lights);
+// The light angle of the marked pixel at (x, y), as it is worked out when drawn.
+inline int pixelAngle(std::uint32_t mark, int x, int y, std::int32_t depth, const Point3& light,
+                      const VectorAngleLights& lights) {
+  return phongPixelAngle(static_cast<int>(mark >> 8 & 255) - 100,
+                         static_cast<int>(mark >> 16 & 255) - 100,
+                         static_cast<int>(mark >> 24) - 100, x, y, depth, light, lights);
 }
 
 #if defined(__SSE2__)
@@ -138,7 +132,7 @@ void lightPendingRow(std::uint32_t* marks, std::uint8_t* pixels, const std::int3
       if ((unmarked >> lane) & 1) continue;
       const int t = (settled >> lane) & 1
                         ? lights.pixel[static_cast<std::size_t>(k[lane] + 1000)]
-                        : pixelAngle(m[lane], x + lane, row_light, depths[x + lane], light, lights);
+                        : pixelAngle(m[lane], x + lane, y, depths[x + lane], light, lights);
       shadePixel(pixels + std::ptrdiff_t{3} * (x + lane), m[lane], t, shades);
     }
   }
@@ -148,7 +142,7 @@ void lightPendingRow(std::uint32_t* marks, std::uint8_t* pixels, const std::int3
     if (mark == 0) continue;
     marks[x] = 0;
     shadePixel(pixels + std::ptrdiff_t{3} * x, mark,
-               pixelAngle(mark, x, row_light, depths[x], light, lights), shades);
+               pixelAngle(mark, x, y, depths[x], light, lights), shades);
   }
 }
 

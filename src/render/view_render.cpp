@@ -143,6 +143,33 @@ void prepareFlatAnglesAndBounds(RedrawParts& parts, bool bake, bool others) {
   frame.flat_angles_current = any_flat;
 }
 
+// The flat angles and bounds, then the corner normals when a view is smooth: the angles'
+// comparison of the corners spares the normals their own. The normals are still brought up
+// to date when the angles fail, and their failure comes first, as it would if they were
+// worked out before the angles.
+void prepareAnglesAndNormals(RedrawParts& parts, bool bake, bool others) {
+  FrameBuffers& frame = parts.frame;
+  std::exception_ptr angles_failure;
+  try {
+    prepareFlatAnglesAndBounds(parts, bake, others);
+  } catch (...) {
+    angles_failure = std::current_exception();
+  }
+  if (anyShaded(parts.views) && anySmooth(parts.views)) {
+    try {
+      updateVertexNormals(parts.scene, parts.light, frame.normals, &frame.worker(),
+                          frame.corners_compared ? &frame.flat_angle_sources.changes : nullptr);
+    } catch (...) {
+      frame.flat_angles_current = false;
+      frame.corners_compared = false;
+      frame.corners_bounded = false;
+      parts.views.SceneCentroid = {};
+      throw;
+    }
+  }
+  if (angles_failure) std::rethrow_exception(angles_failure);
+}
+
 // How a view's rows are cleared before it is drawn: from its scroll row on, the depths too
 // when it is shaded.
 FrameBuffers::RowClear clearFor(const ViewState& views, View view) {
@@ -197,28 +224,7 @@ void teken(RedrawParts& parts, bool bake) {
   frame.corners_bounded = false;
   finishView(frame, nullptr, std::nullopt, {true, views.ScrollY[0], true});  // depths always
   resetObjectBounds(scene);
-  // The corner normals come after the flat angles, whose comparison of the corners spares
-  // them their own; they are still brought up to date when the angles fail, and fail first,
-  // as they would if they were worked out before.
-  std::exception_ptr angles_failure;
-  try {
-    prepareFlatAnglesAndBounds(parts, bake, others);
-  } catch (...) {
-    angles_failure = std::current_exception();
-  }
-  if (anyShaded(views) && anySmooth(views)) {
-    try {
-      updateVertexNormals(scene, parts.light, frame.normals, &frame.worker(),
-                          frame.corners_compared ? &frame.flat_angle_sources.changes : nullptr);
-    } catch (...) {
-      frame.flat_angles_current = false;
-      frame.corners_compared = false;
-      frame.corners_bounded = false;
-      views.SceneCentroid = {};
-      throw;
-    }
-  }
-  if (angles_failure) std::rethrow_exception(angles_failure);
+  prepareAnglesAndNormals(parts, bake, others);
 
   if (scene.FaceCount == 0) {
     for (Canvas& image : frame.images) image.copyFrom(frame.ViewBitmap);

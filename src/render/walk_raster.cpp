@@ -286,7 +286,8 @@ void rasteriseWalkFace(const Scene& scene, int face, const WalkRasterContext& co
   ink.colour = Rgb{f.red, f.green, f.blue};
   ink.flat_light = scene.FaceShadingTable[static_cast<std::size_t>(face)].light[0];
   if (f.ReflectionLevel <= 3) {
-    ink.shading = context.light.ShadeTable.data() + std::size_t{f.ReflectionLevel} * 181 * 256;
+    ink.shading =
+        context.light.ShadeTable.data() + std::size_t{f.ReflectionLevel} * kShadeLevelSize;
   }
   if (f.material != 0) {
     const Texture& texture = context.textures.texture(f.material);  // throws outside 1..100
